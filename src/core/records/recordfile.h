@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <utility>
+#include <vector>
+
+namespace vorlane {
+
+// A file of numbered text records (TEMPTS.TMP, LISTETS.MPC): records of 128
+// bytes numbered from 1, each a 16-bit little-endian length followed by that
+// many bytes of Windows-1252 text; the rest of the record is unused.
+//
+// Every access opens the file (creating it when absent), reads or writes, and
+// closes it: nothing keeps it open, so companion programs can use it between two
+// accesses. Accesses never fail loudly: a file that cannot be opened reads as
+// empty texts and ignores writes (the bool results say what happened).
+//
+// Damaged records: a record never written, one beyond the end of the file, or a
+// truncated one reads as the empty text; a stored length larger than the 126
+// bytes a record can hold, or negative, reads as the empty text too. A read never
+// goes past its own record.
+class RecordFile {
+public:
+    static constexpr int kRecordLength = 128;
+    static constexpr int kMaxTextBytes = kRecordLength - 2;
+
+    explicit RecordFile(QString path) : m_path(std::move(path)) {}
+
+    const QString &path() const { return m_path; }
+
+    // Text of record n (from 1); empty for a record not written or damaged.
+    QString read(int n) const;
+    // Texts of records first..last in one opening.
+    QStringList readRange(int first, int last) const;
+    // Replaces record n whole. A text of more than 126 bytes in Windows-1252 is
+    // refused (false, nothing written); characters outside Windows-1252 are
+    // written as "?". Records between the old end and n are filled with zeros.
+    bool write(int n, const QString &text) const;
+    // Several records in one opening, in the order given.
+    bool writeMany(const std::vector<std::pair<int, QString>> &records) const;
+
+    // Encoded record n: 128 bytes, or empty when the text is too long.
+    static QByteArray encode(const QString &text);
+    // Text of one 128-byte (or shorter, truncated) record.
+    static QString decode(const QByteArray &record);
+
+private:
+    QString m_path;
+};
+
+} // namespace vorlane

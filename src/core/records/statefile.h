@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/records/recordfile.h"
+
+#include <QString>
+
+namespace vorlane {
+
+// TEMPTS.TMP of the application folder, shared with the companion programs:
+// records 1..30 are the running flags of companion modules ("NON" / "OUI"),
+// 31 the file text for the module being started, 32 and 33 the description of
+// the installed software, 34 the state of the page index cache ("VU" / "VOIR").
+class StateFile {
+public:
+    static constexpr int kModuleCount = 30;
+    static constexpr int kLaunchFileRecord = 31;
+    static constexpr int kDescriptionRecord = 32;
+    static constexpr int kFurtherDescriptionRecord = 33;
+    static constexpr int kIndexCacheRecord = 34;
+
+    static QString fileName() { return QStringLiteral("TEMPTS.TMP"); }
+
+    // The state file of an application folder (with or without a final "/").
+    explicit StateFile(const QString &applicationFolder);
+
+    RecordFile &records() { return m_file; }
+    const QString &path() const { return m_file.path(); }
+
+    // The start-up reset, in one opening and in increasing order: records 1..30
+    // "NON", 31 "NON", 32 "complète pour l'enseignant". Flags left by an
+    // earlier run never survive a restart.
+    bool resetAtStartup() const;
+
+    QString moduleFlag(int module) const;
+    bool setModuleFlag(int module, const QString &flag) const;
+
+    // Module n's own flag is not exactly "NON": -1. Otherwise the number of
+    // records 1..30 whose text, trimmed of spaces, is "OUI".
+    int CountRunningModules(int module) const;
+
+    // True when any of records 1..30 is not exactly "NON" (the update check).
+    bool anyModuleNotStopped() const;
+
+    bool setLaunchFileText(const QString &text) const;
+    QString launchFileText() const;
+
+    QString description() const;
+    QString furtherDescription() const;
+
+    QString indexCacheState() const;
+    bool setIndexCacheState(const QString &state) const;
+
+private:
+    RecordFile m_file;
+};
+
+} // namespace vorlane

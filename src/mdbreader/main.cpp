@@ -1,0 +1,2 @@
+// Placeholder: the Access table reader helper.
+int main() { return 1; }

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QStringList>
+
+namespace vorlane::tool {
+
+// Exit codes of every subcommand.
+enum Exit : int {
+    ExitOk = 0,       // the work was done (an evaluation error or a rejected answer is a result)
+    ExitBadInput = 1, // the input cannot be used (missing folder, unreadable database...)
+    ExitUsage = 2,    // the command line is wrong
+};
+
+// Each subcommand takes the arguments after its name ("--" ends the options).
+int recordCommand(const QStringList &args);
+int buildCourseCommand(const QStringList &args);
+
+// Writes to standard output / standard error in UTF-8.
+void out(const QString &text);
+void err(const QString &text);
+
+} // namespace vorlane::tool

@@ -1,0 +1,18 @@
+#include <QApplication>
+#include <QStandardPaths>
+#include <QDir>
+#include <gtest/gtest.h>
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        qputenv("XDG_RUNTIME_DIR", "/tmp/vorlane-test-runtime");
+    }
+    QDir().mkpath(qEnvironmentVariable("XDG_RUNTIME_DIR"));
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
