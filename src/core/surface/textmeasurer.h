@@ -2,6 +2,7 @@
 
 #include "core/surface/drawingsurface.h"
 
+#include <QList>
 #include <QString>
 
 namespace vorlane {
