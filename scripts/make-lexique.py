@@ -183,16 +183,17 @@ def main():
     # Term pages.
     for gi, group in enumerate(grouped):
         for t in group:
-            body = ["##TITBARLexique"] + title_lines(t["name"]) + ["##PIY004"]
+            body = ["##DGFOND2", "##TITBARLexique"] + title_lines(t["name"]) + ["##PIY004"]
             for line in wrap(t["text"]):
                 body += markup_line(line)
             if t["f"]:
                 body += ["##PIY008", "##SI12", "##C002", "##POX040"] + markup_line(t["f"]) + ["##SI10", "##C000"]
             if t["u"]:
                 body += ["##PIY002", "##POX040", "##ITA1"] + markup_line(t["u"]) + ["##ITA0"]
-            body += ["##PIY012", "##POX020", "##LIERTVoir le cours : %s#PA%04d" % (pages[t["page"]], t["page"]),
-                     "\u00b6", "##POX020",
-                     "##LIERTRetour au lexique (%s)#PA%04d" % (group_name(group), group_pages[gi]), "\u00b6"]
+            body += ["##PIY012", "##C002", "##POX020",
+                     "##LIERTVoir le cours : %s#PA%04d" % (pages[t["page"]], t["page"]), "\u00b6", "##POX020",
+                     "##LIERTRetour au lexique (%s)#PA%04d" % (group_name(group), group_pages[gi]), "\u00b6",
+                     "##C000"]
             number = t["number"]
             page_file(number, "lexique-" + slug(t["name"]),
                       {"titre": t["name"], "sommaire": group_pages[gi], "moteur": True,
@@ -200,26 +201,28 @@ def main():
 
     # Letter-group pages: two columns of links.
     for gi, group in enumerate(grouped):
-        body = ["##TITBARLexique", "##ALCE"] + title_lines("Lexique : " + group_name(group)) + ["##ALGA", "##PIY008"]
+        body = ["##DGFOND2", "##TITBARLexique", "##ALCE"] + title_lines("Lexique : " + group_name(group))
+        body += ["##ALGA", "##PIY008", "##C002"]
         for i in range(0, len(group), 2):
             body += ["##POX020", "##LIERT%s#PA%04d" % (group[i]["name"], group[i]["number"])]
             if i + 1 < len(group):
                 body += ["##POX310", "##LIERT%s#PA%04d" % (group[i + 1]["name"], group[i + 1]["number"])]
             body += ["\u00b6"]
-        body += ["##PIY010", "##POX020", "##LIERTRetour au lexique#PA%04d" % TOC_PAGE, "\u00b6"]
+        body += ["##PIY010", "##POX020", "##LIERTRetour au lexique#PA%04d" % TOC_PAGE, "\u00b6", "##C000"]
         page_file(group_pages[gi], "lexique-" + slug(group_name(group)),
                   {"titre": "Lexique : " + group_name(group), "sommaire": TOC_PAGE,
                    "precedent": gi > 0, "suite": gi + 1 < len(grouped)}, body)
 
     # The lexique's table of contents.
-    body = ["##TITBARLexique", "##ALCE"] + title_lines("Lexique des notions du cours") + ["##ALGA", "##PIY008"]
+    body = ["##DGFOND2", "##TITBARLexique", "##ALCE"] + title_lines("Lexique des notions du cours")
+    body += ["##ALGA", "##PIY008"]
     body += markup_line("Chaque notion du cours a sa fiche : une définition, la relation qui la traduit et")
     body += markup_line("ses unités, puis un lien vers la page du cours où elle est présentée.")
-    body += ["##PIY010"]
+    body += ["##PIY010", "##C002"]
     for gi, group in enumerate(grouped):
         label = "%s : de \u00ab %s \u00bb \u00e0 \u00ab %s \u00bb" % (group_name(group), group[0]["name"], group[-1]["name"])
         body += ["##POX030", "##LIERT%s#PA%04d" % (label, group_pages[gi]), "\u00b6", "##PIY004"]
-    body += ["##PIY010"] + markup_line("%d notions en tout." % len(terms))
+    body += ["##C000", "##PIY010"] + markup_line("%d notions en tout." % len(terms))
     page_file(TOC_PAGE, "lexique", {"titre": "Lexique", "sommaire": 1}, body)
 
     print("make-lexique: %d terms, %d groups, %d rows" % (len(terms), len(grouped), rows))
