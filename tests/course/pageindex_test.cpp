@@ -17,7 +17,7 @@ class RecordingStrip final : public ProgressStrip {
 public:
     void centre() override { ++centred; }
     void fill(double fraction) override { fills.push_back(fraction); }
-    void hide() override { ++hidden; }
+    void finish() override { ++hidden; }
     int centred = 0;
     int hidden = 0;
     std::vector<double> fills;

@@ -48,6 +48,7 @@ PageDisplay::PageDisplay(Session &session, CourseRows &rows, PageView &view)
 void PageDisplay::DisplayPage()
 {
     const PageRecord record = PageRecord::read(m_rows);
+    m_view.showRecord(record);
 
     m_view.setIllustrationVisible(false);
     m_view.setBodyVisible(false);

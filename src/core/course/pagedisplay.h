@@ -61,6 +61,8 @@ class PageView {
 public:
     virtual ~PageView() = default;
 
+    // The hidden bound controls show the record of the current row.
+    virtual void showRecord(const PageRecord &record) { Q_UNUSED(record); }
     virtual void setIllustrationVisible(bool visible) = 0;
     virtual void setBodyVisible(bool visible) = 0;
     // Hides every Labelien and Imagelien element and clears its Tag (and an

@@ -48,7 +48,7 @@ PageIndexLoader::Source PageIndexLoader::LoadPageIndex(PageIndex &index)
         PageIndex::assign(index.byOrder, i + 1, DecimalRead(records.value(2 * i + 1)));
     }
     if (m_strip)
-        m_strip->hide();
+        m_strip->finish();
     return Source::Cache;
 }
 
@@ -78,7 +78,7 @@ void PageIndexLoader::BuildPageIndex(PageIndex &index)
 
     StateFile(m_folder).setIndexCacheState(QStringLiteral("VU"));
     if (m_strip)
-        m_strip->hide();
+        m_strip->finish();
 }
 
 } // namespace vorlane

@@ -17,7 +17,8 @@ public:
     // Draws the strip filled from its left edge to `fraction` (0..1) of its
     // width, in RGB(255, 180, 50).
     virtual void fill(double fraction) = 0;
-    virtual void hide() = 0;
+    // Hides the strip: the index is loaded.
+    virtual void finish() = 0;
 };
 
 // Loads the page index at start-up: from the cache file LISTETS.MPC of the
