@@ -157,28 +157,64 @@ bool sameNameIgnoringCase(const char *a, const char *b)
     return same;
 }
 
-std::vector<MdbCatalogEntry *> userTables(MdbHandle *mdb)
+// One object of the catalog, as much of it as the reader needs.
+struct CatalogTable {
+    MdbCatalogEntry entry; // what mdb_read_table takes; no properties
+};
+
+// Reads the user tables from the catalog table MSysObjects (page 2), as
+// mdb_read_catalog does, but without the property blobs of the objects:
+// libmdb's parser of those loops without end on a truncated file. The row count
+// of the catalog is checked like any table's.
+std::vector<CatalogTable> userTables(MdbHandle *mdb)
 {
-    GPtrArray *catalog = mdb_read_catalog(mdb, MDB_TABLE);
-    if (!catalog)
+    MdbCatalogEntry catalog{};
+    catalog.mdb = mdb;
+    catalog.object_type = MDB_TABLE;
+    catalog.table_pg = 2;
+    std::snprintf(catalog.object_name, sizeof catalog.object_name, "%s", "MSysObjects");
+
+    MdbTableDef *table = mdb_read_table(&catalog);
+    if (!table || !mdb_read_columns(table))
         fail(rc::ExitDamaged);
-    std::vector<MdbCatalogEntry *> tables;
-    for (guint i = 0; i < catalog->len; ++i) {
-        auto *entry = static_cast<MdbCatalogEntry *>(g_ptr_array_index(catalog, i));
-        if (entry && entry->object_type == MDB_TABLE && mdb_is_user_table(entry))
-            tables.push_back(entry);
+    const std::size_t size = mdb->bind_size;
+    std::vector<char> id(size), name(size), type(size), flags(size);
+    char idName[] = "Id", nameName[] = "Name", typeName[] = "Type", flagsName[] = "Flags";
+    if (mdb_bind_column_by_name(table, idName, id.data(), nullptr) == -1
+        || mdb_bind_column_by_name(table, nameName, name.data(), nullptr) == -1
+        || mdb_bind_column_by_name(table, typeName, type.data(), nullptr) == -1
+        || mdb_bind_column_by_name(table, flagsName, flags.data(), nullptr) == -1)
+        fail(rc::ExitDamaged);
+
+    std::vector<CatalogTable> tables;
+    unsigned count = 0;
+    mdb_rewind_table(table);
+    while (mdb_fetch_row(table)) {
+        if (++count > table->num_rows)
+            fail(rc::ExitDamaged);
+        CatalogTable object{};
+        object.entry.mdb = mdb;
+        object.entry.object_type = std::atoi(type.data()) & 0x7F;
+        object.entry.table_pg = std::strtoul(id.data(), nullptr, 10) & 0x00FFFFFFu;
+        object.entry.flags = static_cast<int>(std::strtol(flags.data(), nullptr, 10));
+        std::snprintf(object.entry.object_name, sizeof object.entry.object_name, "%s", name.data());
+        if (object.entry.object_type == MDB_TABLE && mdb_is_user_table(&object.entry) && object.entry.object_name[0])
+            tables.push_back(object);
     }
+    if (count != table->num_rows)
+        fail(rc::ExitDamaged);
+    mdb_free_tabledef(table);
     return tables;
 }
 
-MdbCatalogEntry *findTable(const std::vector<MdbCatalogEntry *> &tables, const char *name)
+MdbCatalogEntry *findTable(std::vector<CatalogTable> &tables, const char *name)
 {
-    for (MdbCatalogEntry *entry : tables)
-        if (std::strcmp(entry->object_name, name) == 0)
-            return entry;
-    for (MdbCatalogEntry *entry : tables)
-        if (sameNameIgnoringCase(entry->object_name, name))
-            return entry;
+    for (CatalogTable &table : tables)
+        if (std::strcmp(table.entry.object_name, name) == 0)
+            return &table.entry;
+    for (CatalogTable &table : tables)
+        if (sameNameIgnoringCase(table.entry.object_name, name))
+            return &table.entry;
     return nullptr;
 }
 
@@ -194,10 +230,10 @@ int listTables(MdbHandle *mdb, Output &out)
 {
     writeHeader(out, {"name"});
     std::uint32_t count = 0;
-    for (MdbCatalogEntry *entry : userTables(mdb)) {
+    for (const CatalogTable &table : userTables(mdb)) {
         out.byte(rc::kRowMarker);
         out.byte(rc::kValue);
-        out.text(entry->object_name, std::strlen(entry->object_name));
+        out.text(table.entry.object_name, std::strlen(table.entry.object_name));
         ++count;
     }
     out.byte(rc::kEndMarker);
@@ -208,7 +244,8 @@ int listTables(MdbHandle *mdb, Output &out)
 
 int readTable(MdbHandle *mdb, const char *tableName, std::size_t bindSize, Output &out)
 {
-    MdbCatalogEntry *entry = findTable(userTables(mdb), tableName);
+    std::vector<CatalogTable> tables = userTables(mdb);
+    MdbCatalogEntry *entry = findTable(tables, tableName);
     if (!entry)
         return rc::ExitNoSuchTable;
 
