@@ -57,7 +57,7 @@ constexpr char32_t kSymbol[224] = {
 // Wingdings: office and hand signs, circled digits, bullets, stars, clocks,
 // arrows, ballot boxes. Where the font's own picture has a Unicode character only
 // in planes the installed fonts lack, the nearest common sign stands in
-// (pencil, telephone, envelope, folders, documents).
+// (pencil, telephone, envelope, folders, documents, droplet).
 constexpr char32_t kWingdings[224] = {
     // 0x20: pencil, scissors, glasses, bell, book, candle, telephone, envelopes...
     0x0020, 0x270F, 0x2702, 0x2701, 0x1F453, 0x1F56D, 0x1F56E, 0x1F56F,
@@ -69,7 +69,7 @@ constexpr char32_t kWingdings[224] = {
     0x1F58E, 0x270C, 0x1F44C, 0x1F44D, 0x1F44E, 0x261C, 0x261E, 0x261D,
     0x261F, 0x1F590, 0x263A, 0x1F610, 0x2639, 0x1F4A3, 0x2620, 0x1F3F3,
     // 0x50: pennant, airplane, sun, droplet, snowflake, crosses and religious signs
-    0x1F3F1, 0x2708, 0x263C, 0x1F4A7, 0x2744, 0x1F546, 0x271E, 0x1F548,
+    0x1F3F1, 0x2708, 0x263C, 0x1F322, 0x2744, 0x1F546, 0x271E, 0x1F548,
     0x2720, 0x2721, 0x262A, 0x262F, 0x1F549, 0x2638, 0x2648, 0x2649,
     // 0x60: zodiac, ornaments, circles and squares
     0x264A, 0x264B, 0x264C, 0x264D, 0x264E, 0x264F, 0x2650, 0x2651,

@@ -2,6 +2,9 @@
 
 #include "core/surface/fontmapper.h"
 
+#include <QPainterPath>
+#include <QRawFont>
+#include <algorithm>
 #include <cmath>
 
 namespace vorlane {
@@ -47,6 +50,8 @@ QFont FontMeasurer::makeFont(const FontSpec &spec)
     // drift from what was measured.
     f.setHintingPreference(QFont::PreferVerticalHinting);
     f.setKerning(true);
+    // Colour fringes would follow the pictures into prints and rescaled images.
+    f.setStyleStrategy(QFont::NoSubpixelAntialias);
     return f;
 }
 
@@ -58,7 +63,7 @@ FontMeasurer::Entry &FontMeasurer::entry(const FontSpec &spec) const
         FontSpec plain = spec;
         plain.underline = false;
         const QFont f = makeFont(plain);
-        it = m_entries.insert(key, std::make_shared<Entry>(Entry{f, QFontMetricsF(f), {}}));
+        it = m_entries.insert(key, std::make_shared<Entry>(Entry{f, QFontMetricsF(f), {}, std::nullopt}));
     }
     return **it;
 }
@@ -97,6 +102,39 @@ double FontMeasurer::ascentPixels(const FontSpec &spec) const
 {
     std::lock_guard lock(m_mutex);
     return entry(spec).metrics.ascent();
+}
+
+double FontMeasurer::drawnAdvancePixels(const FontSpec &spec, const QString &drawn) const
+{
+    if (drawn.isEmpty())
+        return 0;
+    std::lock_guard lock(m_mutex);
+    return entry(spec).metrics.horizontalAdvance(drawn);
+}
+
+FontMeasurer::ArrowShaft FontMeasurer::arrowShaft(const FontSpec &spec) const
+{
+    std::lock_guard lock(m_mutex);
+    Entry &e = entry(spec);
+    if (e.shaft)
+        return *e.shaft;
+    // Without the glyph, a bar of the strike-out line's place and weight.
+    const double lw = std::max(e.metrics.lineWidth(), 1.0);
+    ArrowShaft shaft{-e.metrics.strikeOutPos() - lw / 2, -e.metrics.strikeOutPos() + lw / 2, 0};
+    const QRawFont raw = QRawFont::fromFont(e.font);
+    const QList<quint32> glyphs = raw.isValid() ? raw.glyphIndexesForString(QString(QChar(0x2192))) : QList<quint32>();
+    if (!glyphs.isEmpty() && glyphs.first() != 0) {
+        const QPainterPath path = raw.pathForGlyph(glyphs.first());
+        const QRectF box = path.boundingRect();
+        // The left quarter of an arrow is its shaft alone.
+        QPainterPath strip;
+        strip.addRect(QRectF(box.left(), box.top(), box.width() / 4, box.height()));
+        const QRectF band = path.intersected(strip).boundingRect();
+        if (band.height() > 0 && band.height() < box.height() / 2)
+            shaft = {band.top(), band.bottom(), box.left()};
+    }
+    e.shaft = shaft;
+    return shaft;
 }
 
 } // namespace vorlane

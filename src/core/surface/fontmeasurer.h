@@ -9,6 +9,7 @@
 #include <QString>
 #include <memory>
 #include <mutex>
+#include <optional>
 
 namespace vorlane {
 
@@ -43,12 +44,25 @@ public:
     QFont font(const FontSpec &font) const;
     // Ascent (top of the text cell to the baseline) in pixels.
     double ascentPixels(const FontSpec &font) const;
+    // Advance in pixels of text that is already mapped (what is drawn).
+    double drawnAdvancePixels(const FontSpec &font, const QString &drawn) const;
+
+    // The shaft of the font's right arrow U+2192, in pixels: its top and bottom
+    // relative to the baseline (negative above) and where its ink starts after
+    // the glyph's origin. Long arrows are drawn by extending this shaft.
+    struct ArrowShaft {
+        double top = 0;
+        double bottom = 0;
+        double left = 0;
+    };
+    ArrowShaft arrowShaft(const FontSpec &font) const;
 
 private:
     struct Entry {
         QFont font;
         QFontMetricsF metrics;
         QHash<QString, double> widths;
+        std::optional<ArrowShaft> shaft;
     };
     Entry &entry(const FontSpec &font) const;
 

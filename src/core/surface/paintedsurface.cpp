@@ -98,8 +98,7 @@ struct PaintedSurface::Shape {
     double penWidth = 1;
     Qt::PenCapStyle cap = Qt::SquareCap;
     QFont font;
-    QPointF origin;
-    QString text;
+    QList<std::pair<QPointF, QString>> runs; // text pieces at their baseline origins
     QImage image;
     bool smoothScale = false;
 };
@@ -141,7 +140,12 @@ void PaintedSurface::paintShape(QPainter &p, const Shape &s, const QColor &colou
         p.setRenderHint(QPainter::TextAntialiasing, true);
         p.setFont(s.font);
         p.setPen(colour);
-        p.drawText(s.origin, s.text);
+        for (const auto &[origin, text] : s.runs)
+            p.drawText(origin, text);
+        // the shafts of long arrows
+        p.setRenderHint(QPainter::Antialiasing, true);
+        for (const QRectF &r : s.rects)
+            p.fillRect(r, colour);
         break;
     case Shape::Kind::Image:
         p.setRenderHint(QPainter::SmoothPixmapTransform, s.smoothScale);
@@ -215,9 +219,10 @@ void PaintedSurface::print(const QString &text)
         s.kind = Shape::Kind::Text;
         s.colour = m_foreColor;
         s.font = m_fonts.font(m_font);
-        s.text = FontMapper::mapText(m_font.name, text);
-        s.origin = QPointF(x, y + m_fonts.ascentPixels(m_font));
-        const double w = m_fonts.width(m_font, text) / kTwipsPerPixel;
+        const QString drawn = FontMapper::mapText(m_font.name, text);
+        const double baseline = y + m_fonts.ascentPixels(m_font);
+        layoutText(s, drawn, x, baseline);
+        const double w = m_fonts.drawnAdvancePixels(m_font, drawn);
         const double h = m_fonts.height(m_font, text) / kTwipsPerPixel;
         // Italic overhangs and underlines may reach a little outside the cell.
         s.bounds = QRectF(x, y, w, h).adjusted(-h / 4, 0, h / 4, h / 8);
@@ -225,6 +230,38 @@ void PaintedSurface::print(const QString &text)
             draw(std::move(s), false);
     }
     m_currentX += textWidth(text);
+}
+
+void PaintedSurface::layoutText(Shape &s, const QString &drawn, double x, double baseline) const
+{
+    // Arrow extenders (U+23AF) are drawn as the shaft of the font's own right
+    // arrow, so that an extender and an arrow make one unbroken long arrow, whatever
+    // fonts the extender glyph would come from.
+    constexpr QChar extender(0x23AF);
+    constexpr QChar arrow(0x2192);
+    if (!drawn.contains(extender)) {
+        s.runs.append({QPointF(x, baseline), drawn});
+        return;
+    }
+    const FontMeasurer::ArrowShaft shaft = m_fonts.arrowShaft(m_font);
+    auto at = [&](qsizetype i) { return x + m_fonts.drawnAdvancePixels(m_font, drawn.left(i)); };
+    const qsizetype n = drawn.size();
+    for (qsizetype i = 0; i < n;) {
+        qsizetype j = i;
+        if (drawn[i] == extender) {
+            while (j < n && drawn[j] == extender)
+                ++j;
+            double right = at(j);
+            if (j < n && drawn[j] == arrow)
+                right += shaft.left + (shaft.bottom - shaft.top) / 2;
+            s.rects.append(QRectF(QPointF(at(i), baseline + shaft.top), QPointF(right, baseline + shaft.bottom)));
+        } else {
+            while (j < n && drawn[j] != extender)
+                ++j;
+            s.runs.append({QPointF(at(i), baseline), drawn.mid(i, j - i)});
+        }
+        i = j;
+    }
 }
 
 void PaintedSurface::lineCells(double x1, double y1, double x2, double y2, const QColor &colour, LineStyle style)

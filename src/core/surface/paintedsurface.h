@@ -80,6 +80,7 @@ private:
     void paintShape(QPainter &p, const Shape &shape, const QColor &colour, bool rasterAnd) const;
     void draw(Shape shape, bool andMode);
     void remember(const Shape &shape);
+    void layoutText(Shape &shape, const QString &drawn, double x, double baseline) const;
     void lineCells(double x1, double y1, double x2, double y2, const QColor &colour, LineStyle style);
 
     QString m_name;

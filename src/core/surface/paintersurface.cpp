@@ -19,7 +19,7 @@ PainterSurface::~PainterSurface() = default;
 QSizeF PainterSurface::deviceSize() const
 {
     if (!m_painter || !m_painter->device())
-        return {};
+        return QSizeF(0, 0);
     const QPaintDevice *d = m_painter->device();
     const double ratio = d->devicePixelRatio() > 0 ? d->devicePixelRatio() : 1.0;
     return QSizeF(d->width() / ratio, d->height() / ratio);
