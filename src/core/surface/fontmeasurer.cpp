@@ -57,6 +57,9 @@ QFont FontMeasurer::makeFont(const FontSpec &spec)
 
 FontMeasurer::Entry &FontMeasurer::entry(const FontSpec &spec) const
 {
+    if (m_last && spec.size == m_lastSpec.size && spec.bold == m_lastSpec.bold && spec.italic == m_lastSpec.italic
+        && spec.name == m_lastSpec.name)
+        return *m_last;
     const QString key = cacheKey(spec);
     auto it = m_entries.find(key);
     if (it == m_entries.end()) {
@@ -65,7 +68,9 @@ FontMeasurer::Entry &FontMeasurer::entry(const FontSpec &spec) const
         const QFont f = makeFont(plain);
         it = m_entries.insert(key, std::make_shared<Entry>(Entry{f, QFontMetricsF(f), {}, std::nullopt}));
     }
-    return **it;
+    m_lastSpec = spec;
+    m_last = it->get();
+    return *m_last;
 }
 
 double FontMeasurer::width(const FontSpec &spec, const QString &text) const

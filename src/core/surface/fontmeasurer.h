@@ -68,6 +68,9 @@ private:
 
     mutable std::mutex m_mutex;
     mutable QHash<QString, std::shared_ptr<Entry>> m_entries;
+    // The font asked for last: a page asks for the same font many times in a row.
+    mutable FontSpec m_lastSpec;
+    mutable Entry *m_last = nullptr;
 };
 
 } // namespace vorlane
