@@ -19,7 +19,7 @@ namespace vorlane {
 // The drawing of the real surfaces, through a QPainter whose user coordinates are
 // logical pixels (15 twips). RasterSurface and PainterSurface supply the painter.
 //
-// Pixel rules (VB-like, worked in logical pixels):
+// Pixel rules (in logical pixels):
 // - A twip coordinate v falls in the pixel cell round(v / 15) (halves up).
 // - Horizontal and vertical lines, box outlines, filled boxes and one-pixel dots
 //   cover whole cells, both ends included, without antialiasing: a line of
@@ -30,10 +30,14 @@ namespace vorlane {
 //   with its colour (DrawMode does not apply to text).
 // - DrawMode 9 ANDs the pen with the pixels. The raster engine does it
 //   (RasterOp_SourceAndDestination, without antialiasing). Other engines (PDF,
-//   printer) have no raster operations: there a filled box in mode 9 is painted,
-//   then what was drawn under it is drawn again inside it with its colour ANDed
-//   with the fill's, so text stays readable through a row fill, as on screen.
-//   Lines and dots in mode 9 are drawn plainly there.
+//   printer) have no raster operations: there a box (filled or not), a straight
+//   line or a one-pixel dot in mode 9 is painted, then what was drawn under it is
+//   drawn again inside it with its colour ANDed with the box's, so text stays
+//   readable through a row fill, as on screen. Slanted lines, arcs and wider
+//   dots in mode 9 are drawn plainly there.
+// - Text in "Symbol", "Wingdings" and "MT Extra" is drawn as FontMapper maps it;
+//   an arrow extender (Symbol 0xBE) is drawn as the shaft of the font's right
+//   arrow, so that extender and arrow make one unbroken long arrow.
 // - Coordinates far outside the surface are clipped; values that are not finite
 //   are ignored (nothing drawn, position kept).
 class PaintedSurface : public DrawingSurface {
