@@ -23,11 +23,15 @@ std::vector<std::vector<Run>> pageLines()
         {{"Arial", 10, false, "La quantité de matière n d'un échantillon "},
          {"Arial", 10, true, "s'exprime en mole"},
          {"Arial", 10, false, " (symbole mol)."}},
-        {{"Arial", 12, true, "Loi de Newton : "}, {"Arial", 12, false, "la somme des forces extérieures est égale à m.a"}},
+        {{"Arial", 12, true, "Loi de Newton : "},
+         {"Arial", 12, false, "la somme des forces extérieures est égale à m.a"}},
         {{"Times new roman", 14, false, "Une onde mécanique progressive se propage "},
          {"Times new roman", 14, true, "sans transport de matière"}},
-        {{"Arial", 11, false, "Célérité v = "}, {"Symbol", 11, false, "l"}, {"Arial", 11, false, " / T, avec T en secondes."}},
-        {{"Comic Sans MS", 13, false, "Remarque : on mesure la durée de "}, {"Comic Sans MS", 13, true, "dix"},
+        {{"Arial", 11, false, "Célérité v = "},
+         {"Symbol", 11, false, "l"},
+         {"Arial", 11, false, " / T, avec T en secondes."}},
+        {{"Comic Sans MS", 13, false, "Remarque : on mesure la durée de "},
+         {"Comic Sans MS", 13, true, "dix"},
          {"Comic Sans MS", 13, false, " périodes."}},
     };
     std::vector<std::vector<Run>> lines;

@@ -19,14 +19,18 @@ struct MapCase {
     const char *drawn;
 };
 
-void PrintTo(const MapCase &c, std::ostream *os) { *os << c.font << " / " << c.text; }
+void PrintTo(const MapCase &c, std::ostream *os)
+{
+    *os << c.font << " / " << c.text;
+}
 
 class SymbolMapping : public ::testing::TestWithParam<MapCase> {};
 
 TEST_P(SymbolMapping, DrawsTheUnicodeEquivalent)
 {
     const MapCase c = GetParam();
-    EXPECT_EQ(FontMapper::mapText(QString::fromUtf8(c.font), QString::fromUtf8(c.text)), QString::fromUtf8(c.drawn));
+    EXPECT_EQ(FontMapper::mapText(QString::fromUtf8(c.font), QString::fromUtf8(c.text)),
+              QString::fromUtf8(c.drawn));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -60,19 +64,19 @@ INSTANTIATE_TEST_SUITE_P(
         // letter case and blanks of the name do not matter
         MapCase{"symbol", "a", "α"}, MapCase{" SYMBOL ", "D", "Δ"}, MapCase{"Symbol", "", ""}));
 
-INSTANTIATE_TEST_SUITE_P(
-    Wingdings, SymbolMapping,
-    ::testing::Values(MapCase{"Wingdings", "ü", "✔"}, MapCase{"Wingdings", "û", "✗"},
-                      MapCase{"Wingdings", "E", "☜"}, MapCase{"Wingdings", "F", "☞"},
-                      MapCase{"Wingdings", "\u0081", "①"}, MapCase{"Wingdings", "\u201a", "②"},
-                      MapCase{"Wingdings", "Š", "⑩"}, MapCase{"Wingdings", "€", "⓪"},
-                      MapCase{"Wingdings", "Œ", "❶"}, MapCase{"Wingdings", "!", "✏"},
-                      MapCase{"Wingdings", "\"", "✂"}, MapCase{"Wingdings", "(", "☎"},
-                      MapCase{"Wingdings", "J", "☺"}, MapCase{"Wingdings", "l", "●"},
-                      MapCase{"Wingdings", "n", "■"}, MapCase{"Wingdings", "«", "★"},
-                      MapCase{"Wingdings", "Ÿ", "•"}, MapCase{"Wingdings", "·", "🕐"},
-                      MapCase{"Wingdings", "ð", "⇨"}, MapCase{"Wingdings", "ï", "⇦"},
-                      MapCase{"Wingdings", "þ", "☑"}, MapCase{"wingdings", "ü", "✔"}));
+INSTANTIATE_TEST_SUITE_P(Wingdings, SymbolMapping,
+                         ::testing::Values(MapCase{"Wingdings", "ü", "✔"}, MapCase{"Wingdings", "û", "✗"},
+                                           MapCase{"Wingdings", "E", "☜"}, MapCase{"Wingdings", "F", "☞"},
+                                           MapCase{"Wingdings", "\u0081", "①"},
+                                           MapCase{"Wingdings", "\u201a", "②"},
+                                           MapCase{"Wingdings", "Š", "⑩"}, MapCase{"Wingdings", "€", "⓪"},
+                                           MapCase{"Wingdings", "Œ", "❶"}, MapCase{"Wingdings", "!", "✏"},
+                                           MapCase{"Wingdings", "\"", "✂"}, MapCase{"Wingdings", "(", "☎"},
+                                           MapCase{"Wingdings", "J", "☺"}, MapCase{"Wingdings", "l", "●"},
+                                           MapCase{"Wingdings", "n", "■"}, MapCase{"Wingdings", "«", "★"},
+                                           MapCase{"Wingdings", "Ÿ", "•"}, MapCase{"Wingdings", "·", "🕐"},
+                                           MapCase{"Wingdings", "ð", "⇨"}, MapCase{"Wingdings", "ï", "⇦"},
+                                           MapCase{"Wingdings", "þ", "☑"}, MapCase{"wingdings", "ü", "✔"}));
 
 INSTANTIATE_TEST_SUITE_P(MTExtra, SymbolMapping,
                          ::testing::Values(MapCase{"MT Extra", "h", "ℏ"}, MapCase{"MT Extra", "L", "⋯"},
@@ -93,7 +97,8 @@ TEST(FontMapper, EveryByteGivesExactlyOneCharacter)
     for (const char *font : {"Symbol", "Wingdings", "MT Extra"}) {
         for (int b = 0x20; b <= 0xFF; ++b) {
             const QString in(QChar(Windows1252ToUnicode(static_cast<unsigned char>(b))));
-            EXPECT_EQ(FontMapper::mapText(QString::fromLatin1(font), in).toUcs4().size(), 1) << font << " " << b;
+            EXPECT_EQ(FontMapper::mapText(QString::fromLatin1(font), in).toUcs4().size(), 1)
+                << font << " " << b;
         }
     }
 }
@@ -136,12 +141,9 @@ TEST(FontMapper, CourseFontsResolveToTheirTwins)
     struct Case {
         const char *name;
         const char *family;
-    } cases[] = {{"Arial", "Liberation Sans"},
-                 {"Times new roman", "Liberation Serif"},
-                 {"Comic Sans MS", "Comic Neue"},
-                 {"Symbol", "DejaVu Serif"},
-                 {"Wingdings", "DejaVu Sans"},
-                 {"Unknown Font", "Liberation Sans"}};
+    } cases[] = {{"Arial", "Liberation Sans"},    {"Times new roman", "Liberation Serif"},
+                 {"Comic Sans MS", "Comic Neue"}, {"Symbol", "DejaVu Serif"},
+                 {"Wingdings", "DejaVu Sans"},    {"Unknown Font", "Liberation Sans"}};
     for (const Case &c : cases) {
         FontSpec spec;
         spec.name = QString::fromLatin1(c.name);
@@ -168,8 +170,9 @@ TEST(FontMapper, EveryMappedCharacterHasAGlyph)
         }
         return metrics.value(family);
     };
-    const std::pair<SymbolEncoding, const char *> encodings[] = {
-        {SymbolEncoding::Symbol, "Symbol"}, {SymbolEncoding::Wingdings, "Wingdings"}, {SymbolEncoding::MTExtra, "MT Extra"}};
+    const std::pair<SymbolEncoding, const char *> encodings[] = {{SymbolEncoding::Symbol, "Symbol"},
+                                                                 {SymbolEncoding::Wingdings, "Wingdings"},
+                                                                 {SymbolEncoding::MTExtra, "MT Extra"}};
     for (const auto &[enc, name] : encodings) {
         const QStringList families = FontMapper::families(QString::fromLatin1(name));
         for (int b = 0x21; b <= 0xFF; ++b) {

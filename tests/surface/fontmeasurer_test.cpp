@@ -1,8 +1,8 @@
 #include "core/surface/fontmeasurer.h"
 #include "testsupport.h"
 
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 
 using namespace vorlane;
@@ -10,7 +10,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-FontSpec spec(const QString &name, double size, bool bold = false, bool italic = false, bool underline = false)
+FontSpec spec(const QString &name, double size, bool bold = false, bool italic = false,
+              bool underline = false)
 {
     FontSpec f;
     f.name = name;
@@ -24,9 +25,9 @@ FontSpec spec(const QString &name, double size, bool bold = false, bool italic =
 TEST(FontMeasurer, PixelSizesOfPointSizes)
 {
     // round(pt x 96 / 72), halves away from zero
-    const std::pair<double, int> cases[] = {{10, 13}, {12, 16}, {14, 19}, {8, 11},   {9, 12},
+    const std::pair<double, int> cases[] = {{10, 13}, {12, 16},  {14, 19},   {8, 11},    {9, 12},
                                             {11, 15}, {7.5, 10}, {10.5, 14}, {13.5, 18}, {20, 27},
-                                            {0.3, 1}, {0, 1},     {-3, 1},    {1e9, 2880}};
+                                            {0.3, 1}, {0, 1},    {-3, 1},    {1e9, 2880}};
     for (const auto &[points, px] : cases)
         EXPECT_EQ(FontMeasurer::pixelSize(points), px) << points;
     EXPECT_EQ(FontMeasurer::pixelSize(std::numeric_limits<double>::quiet_NaN()), 1);
@@ -78,7 +79,8 @@ TEST(FontMeasurer, SymbolTextIsMeasuredAsDrawn)
     // "abg" is drawn as the Greek letters, which a Symbol run may also hold as such
     EXPECT_DOUBLE_EQ(m.width(symbol, u"abg"_s), m.width(symbol, QString::fromUtf8("αβγ")));
     EXPECT_NE(m.width(symbol, u"abg"_s), m.width(spec(u"Times new roman"_s, 12), u"abg"_s));
-    EXPECT_GT(m.width(symbol, QString::fromUtf8("\u00be\u00ae")), m.width(symbol, QString::fromUtf8("\u00ae")));
+    EXPECT_GT(m.width(symbol, QString::fromUtf8("\u00be\u00ae")),
+              m.width(symbol, QString::fromUtf8("\u00ae")));
 }
 
 TEST(FontMeasurer, ManyTextsStillMeasureTheSame)

@@ -16,7 +16,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QRgb rgb(const QImage &img, int x, int y) { return img.pixel(x, y) & 0xFFFFFF; }
+QRgb rgb(const QImage &img, int x, int y)
+{
+    return img.pixel(x, y) & 0xFFFFFF;
+}
 
 // Runs a poppler tool; empty when it is not installed or fails.
 QByteArray runTool(const QString &tool, const QStringList &args)
@@ -124,8 +127,8 @@ TEST(PainterSurface, AndFillOnAPdfKeepsTextVisible)
                 ++white;
         }
     }
-    EXPECT_GT(dark, 200);            // the text
-    EXPECT_GT(yellow, 300 * 50);     // the fill around it
+    EXPECT_GT(dark, 200);        // the text
+    EXPECT_GT(yellow, 300 * 50); // the fill around it
     EXPECT_GT(white, img.width() * img.height() / 2);
 }
 

@@ -2,8 +2,8 @@
 #include "core/text/palette.h"
 #include "testsupport.h"
 
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 #include <numbers>
 
@@ -14,9 +14,15 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-QRgb rgb(const QImage &img, int x, int y) { return img.pixel(x, y) & 0xFFFFFF; }
+QRgb rgb(const QImage &img, int x, int y)
+{
+    return img.pixel(x, y) & 0xFFFFFF;
+}
 
-bool isWhite(const QImage &img, int x, int y) { return rgb(img, x, y) == 0xFFFFFF; }
+bool isWhite(const QImage &img, int x, int y)
+{
+    return rgb(img, x, y) == 0xFFFFFF;
+}
 
 int count(const QImage &img, QRgb colour, QRect region = QRect())
 {
@@ -468,7 +474,8 @@ TEST(RasterSurface, LongArrowIsContinuous)
         }
         ASSERT_GE(first, 0);
         for (int x = first; x <= last; ++x)
-            EXPECT_LT(qGray(img.pixel(x, bestRow)), 200) << "gap at " << x << " ratio " << r << " size " << size;
+            EXPECT_LT(qGray(img.pixel(x, bestRow)), 200)
+                << "gap at " << x << " ratio " << r << " size " << size;
         EXPECT_GT(last - first + 1, 0.8 * s.currentX() / 15 * r) << r << " size " << size;
     }
 }

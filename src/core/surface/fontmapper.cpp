@@ -7,6 +7,7 @@ namespace vorlane {
 namespace {
 
 // Each table holds bytes 0x20..0xFF; 0 marks a byte without a known equivalent.
+// clang-format off
 
 // The Symbol font: Greek letters on the Latin ones, mathematical signs, arrows and
 // the pieces of tall brackets. Capital Delta and Omega, and mu, are the Greek
@@ -149,9 +150,10 @@ constexpr char32_t kMtExtra[224] = {
     0x00BE, 0x2044, 0x00A6, 0x02DD, 0x02D8, 0x02C7, 0x02DA, 0x02DB,
 };
 
+// clang-format on
+
 // Greek and mathematics in a serif like the Symbol font's, then fonts that have
-// the arrows, extenders and signs it lacks (Noto Sans Math has U+23AF, which joins
-// DejaVu's arrows into one long arrow).
+// the arrows, extenders and bracket pieces it lacks.
 QStringList symbolFamilies()
 {
     return {QStringLiteral("DejaVu Serif"), QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans Math"),
@@ -160,11 +162,14 @@ QStringList symbolFamilies()
 
 QStringList dingbatFamilies()
 {
-    return {QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans Symbols2"), QStringLiteral("Noto Sans Symbols"),
-            QStringLiteral("Noto Sans Math")};
+    return {QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans Symbols2"),
+            QStringLiteral("Noto Sans Symbols"), QStringLiteral("Noto Sans Math")};
 }
 
-QString normalised(const QString &fontName) { return fontName.trimmed().toLower(); }
+QString normalised(const QString &fontName)
+{
+    return fontName.trimmed().toLower();
+}
 
 } // namespace
 

@@ -18,8 +18,8 @@ constexpr qsizetype kMaxCachedWidths = 4096;
 
 QString cacheKey(const FontSpec &font)
 {
-    return font.name.trimmed().toLower() + u'|' + QString::number(FontMeasurer::pixelSize(font.size)) + u'|'
-           + (font.bold ? u'b' : u'-') + (font.italic ? u'i' : u'-');
+    return font.name.trimmed().toLower() + u'|' + QString::number(FontMeasurer::pixelSize(font.size)) + u'|' +
+           (font.bold ? u'b' : u'-') + (font.italic ? u'i' : u'-');
 }
 } // namespace
 
@@ -57,8 +57,8 @@ QFont FontMeasurer::makeFont(const FontSpec &spec)
 
 FontMeasurer::Entry &FontMeasurer::entry(const FontSpec &spec) const
 {
-    if (m_last && spec.size == m_lastSpec.size && spec.bold == m_lastSpec.bold && spec.italic == m_lastSpec.italic
-        && spec.name == m_lastSpec.name)
+    if (m_last && spec.size == m_lastSpec.size && spec.bold == m_lastSpec.bold &&
+        spec.italic == m_lastSpec.italic && spec.name == m_lastSpec.name)
         return *m_last;
     const QString key = cacheKey(spec);
     auto it = m_entries.find(key);
@@ -127,7 +127,8 @@ FontMeasurer::ArrowShaft FontMeasurer::arrowShaft(const FontSpec &spec) const
     const double lw = std::max(e.metrics.lineWidth(), 1.0);
     ArrowShaft shaft{-e.metrics.strikeOutPos() - lw / 2, -e.metrics.strikeOutPos() + lw / 2, 0};
     const QRawFont raw = QRawFont::fromFont(e.font);
-    const QList<quint32> glyphs = raw.isValid() ? raw.glyphIndexesForString(QString(QChar(0x2192))) : QList<quint32>();
+    const QList<quint32> glyphs =
+        raw.isValid() ? raw.glyphIndexesForString(QString(QChar(0x2192))) : QList<quint32>();
     if (!glyphs.isEmpty() && glyphs.first() != 0) {
         const QPainterPath path = raw.pathForGlyph(glyphs.first());
         const QRectF box = path.boundingRect();

@@ -20,12 +20,21 @@ constexpr double kLimit = 1.0e6;
 // Shapes kept for the AND emulation; a printed page holds far fewer.
 constexpr std::size_t kMaxRemembered = 20000;
 
-bool finite(double v) { return std::isfinite(v); }
+bool finite(double v)
+{
+    return std::isfinite(v);
+}
 
-double clampPx(double v) { return std::clamp(v, -kLimit, kLimit); }
+double clampPx(double v)
+{
+    return std::clamp(v, -kLimit, kLimit);
+}
 
 // The pixel cell a twip coordinate falls in.
-double cellOf(double twips) { return clampPx(std::floor(twips / kTwipsPerPixel + 0.5)); }
+double cellOf(double twips)
+{
+    return clampPx(std::floor(twips / kTwipsPerPixel + 0.5));
+}
 
 // Start and end of the band a pen of thickness t covers across cell c. Whole
 // thicknesses stay on whole pixels so that lines are sharp.
@@ -112,9 +121,15 @@ PaintedSurface::PaintedSurface(QString name, std::shared_ptr<const TextMeasurer>
 
 PaintedSurface::~PaintedSurface() = default;
 
-double PaintedSurface::textWidth(const QString &text) const { return m_measurer->width(m_font, text); }
+double PaintedSurface::textWidth(const QString &text) const
+{
+    return m_measurer->width(m_font, text);
+}
 
-double PaintedSurface::textHeight(const QString &text) const { return m_measurer->height(m_font, text); }
+double PaintedSurface::textHeight(const QString &text) const
+{
+    return m_measurer->height(m_font, text);
+}
 
 void PaintedSurface::paintShape(QPainter &p, const Shape &s, const QColor &colour, bool rasterAnd) const
 {
@@ -194,7 +209,10 @@ void PaintedSurface::remember(const Shape &shape)
     m_drawn.push_back(std::make_shared<Shape>(shape));
 }
 
-void PaintedSurface::forgetDrawn() { m_drawn.clear(); }
+void PaintedSurface::forgetDrawn()
+{
+    m_drawn.clear();
+}
 
 void PaintedSurface::fillWhite()
 {
@@ -254,7 +272,8 @@ void PaintedSurface::layoutText(Shape &s, const QString &drawn, double x, double
             double right = at(j);
             if (j < n && drawn[j] == arrow)
                 right += shaft.left + (shaft.bottom - shaft.top) / 2;
-            s.rects.append(QRectF(QPointF(at(i), baseline + shaft.top), QPointF(right, baseline + shaft.bottom)));
+            s.rects.append(
+                QRectF(QPointF(at(i), baseline + shaft.top), QPointF(right, baseline + shaft.bottom)));
         } else {
             while (j < n && drawn[j] != extender)
                 ++j;
@@ -264,7 +283,8 @@ void PaintedSurface::layoutText(Shape &s, const QString &drawn, double x, double
     }
 }
 
-void PaintedSurface::lineCells(double x1, double y1, double x2, double y2, const QColor &colour, LineStyle style)
+void PaintedSurface::lineCells(double x1, double y1, double x2, double y2, const QColor &colour,
+                               LineStyle style)
 {
     const double cx1 = cellOf(x1), cy1 = cellOf(y1), cx2 = cellOf(x2), cy2 = cellOf(y2);
     const double left = std::min(cx1, cx2), right = std::max(cx1, cx2);

@@ -52,7 +52,8 @@ public:
 
     void line(double x1, double y1, double x2, double y2, const QColor &colour,
               LineStyle style = LineStyle::Line) override;
-    void circle(double x, double y, double r, const QColor &colour, std::optional<double> start = std::nullopt,
+    void circle(double x, double y, double r, const QColor &colour,
+                std::optional<double> start = std::nullopt,
                 std::optional<double> end = std::nullopt) override;
     void pset(double x, double y, const QColor &colour) override;
     void paintPicture(const Picture &picture, double x, double y, std::optional<double> w = std::nullopt,
@@ -89,7 +90,7 @@ private:
 
     QString m_name;
     std::shared_ptr<const TextMeasurer> m_measurer;
-    FontMeasurer m_fonts;                 // the fonts text is drawn with
+    FontMeasurer m_fonts;                        // the fonts text is drawn with
     std::vector<std::shared_ptr<Shape>> m_drawn; // kept where AND must be emulated
 };
 

@@ -44,9 +44,15 @@ void PainterSurface::setScaleLeft(double twips)
         m_scaleLeft = twips;
 }
 
-double PainterSurface::scaleWidth() const { return deviceSize().width() / m_unitsPerTwip; }
+double PainterSurface::scaleWidth() const
+{
+    return deviceSize().width() / m_unitsPerTwip;
+}
 
-double PainterSurface::scaleHeight() const { return deviceSize().height() / m_unitsPerTwip; }
+double PainterSurface::scaleHeight() const
+{
+    return deviceSize().height() / m_unitsPerTwip;
+}
 
 void PainterSurface::clear()
 {
@@ -65,7 +71,10 @@ QPainter *PainterSurface::beginPaint()
     return m_painter;
 }
 
-void PainterSurface::endPaint() { m_painter->restore(); }
+void PainterSurface::endPaint()
+{
+    m_painter->restore();
+}
 
 QRectF PainterSurface::paintArea() const
 {
@@ -74,6 +83,9 @@ QRectF PainterSurface::paintArea() const
                   size.height() / m_unitsPerTwip / 15.0);
 }
 
-double PainterSurface::penPixels(int drawWidth) const { return drawWidth / (15.0 * m_unitsPerTwip); }
+double PainterSurface::penPixels(int drawWidth) const
+{
+    return drawWidth / (15.0 * m_unitsPerTwip);
+}
 
 } // namespace vorlane

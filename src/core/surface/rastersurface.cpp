@@ -7,19 +7,26 @@
 namespace vorlane {
 
 namespace {
-bool validSize(double px) { return std::isfinite(px) && px >= 0; }
+bool validSize(double px)
+{
+    return std::isfinite(px) && px >= 0;
+}
 
-qreal validRatio(qreal r) { return (std::isfinite(r) && r >= 0.25 && r <= 8) ? r : 1.0; }
+qreal validRatio(qreal r)
+{
+    return (std::isfinite(r) && r >= 0.25 && r <= 8) ? r : 1.0;
+}
 
-int devicePixels(double logical, qreal ratio) { return int(std::ceil(logical * ratio - 1e-9)); }
+int devicePixels(double logical, qreal ratio)
+{
+    return int(std::ceil(logical * ratio - 1e-9));
+}
 } // namespace
 
 RasterSurface::RasterSurface(QString name, double widthPx, double heightPx, qreal devicePixelRatio,
                              std::shared_ptr<const TextMeasurer> measurer)
-    : PaintedSurface(std::move(name), std::move(measurer)),
-      m_width(validSize(widthPx) ? widthPx : 0),
-      m_height(validSize(heightPx) ? heightPx : 0),
-      m_dpr(validRatio(devicePixelRatio))
+    : PaintedSurface(std::move(name), std::move(measurer)), m_width(validSize(widthPx) ? widthPx : 0),
+      m_height(validSize(heightPx) ? heightPx : 0), m_dpr(validRatio(devicePixelRatio))
 {
     reallocate();
 }
@@ -30,7 +37,10 @@ RasterSurface::~RasterSurface()
         m_painter.end();
 }
 
-double RasterSurface::backedWidth() const { return std::min(m_width, kMaxWidth); }
+double RasterSurface::backedWidth() const
+{
+    return std::min(m_width, kMaxWidth);
+}
 
 double RasterSurface::backedHeight() const
 {
@@ -102,7 +112,8 @@ void RasterSurface::setDevicePixelRatio(qreal ratio)
     if (!old.isNull() && !m_image.isNull()) {
         QPainter p(&m_image);
         p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        p.drawImage(QRectF(0, 0, old.width() / old.devicePixelRatio(), old.height() / old.devicePixelRatio()), old);
+        p.drawImage(QRectF(0, 0, old.width() / old.devicePixelRatio(), old.height() / old.devicePixelRatio()),
+                    old);
     }
     changed(SurfaceChange::Resized);
 }
@@ -116,7 +127,10 @@ void RasterSurface::clear()
     changed(SurfaceChange::Cleared);
 }
 
-void RasterSurface::refresh() { changed(SurfaceChange::Refreshed); }
+void RasterSurface::refresh()
+{
+    changed(SurfaceChange::Refreshed);
+}
 
 QPainter *RasterSurface::beginPaint()
 {
