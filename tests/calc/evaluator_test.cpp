@@ -120,6 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
         EvalCase{"SQR 4^2", Deg, Ok, "4"},         // a function takes the number right after it
         EvalCase{"SQR(16)", Deg, Ok, "4"},
         EvalCase{"SQR SQR 16", Deg, Ok, "2"},
+        EvalCase{"SQR SQR SQR 256+SQR 9", Deg, Ok, "5"},
         EvalCase{"sqr 2", Deg, Ok, "1.4142135623731"},
         EvalCase{"invSIN 1", Deg, Ok, "90"},
         EvalCase{"invSIN -1", Deg, Ok, "-90"},
@@ -244,6 +245,24 @@ TEST(CountTokens, ACountBeyondSixteenBitsMakesTheEvaluationImpossible)
     EXPECT_EQ(state.openParenCount, 32767);
     CountTokens(QString(32768, u'('), state);
     EXPECT_EQ(state.error, EvalError::Impossible);
+}
+
+TEST(EvaluateExpression, LongTextsUpToTheSixteenBitLimit)
+{
+    // Deep nesting is unwrapped without one pass per level.
+    QString text = QString(10000, u'(') + u'5' + QString(10000, u')');
+    EXPECT_EQ(EvaluateExpression(text, AngleMode::Degrees), EvalError::None);
+    EXPECT_EQ(text, QStringLiteral("5"));
+
+    text = QString(32000, u'1');
+    EXPECT_EQ(EvaluateExpression(text, AngleMode::Degrees), EvalError::None);
+    EXPECT_EQ(text, QString(32000, u'1'));
+
+    // Positions are 16-bit: a longer text cannot be evaluated.
+    text = QString(32768, u'1');
+    EXPECT_EQ(EvaluateExpression(text, AngleMode::Degrees), EvalError::Impossible);
+    text = QStringLiteral("1+").repeated(11000) + u'1'; // 66,000 characters once spaced
+    EXPECT_EQ(EvaluateExpression(text, AngleMode::Degrees), EvalError::Impossible);
 }
 
 TEST(CheckExpression, FindsDanglingOperatorsAndUnbalancedParentheses)

@@ -14,6 +14,9 @@ namespace {
 
 constexpr int MaxCycles = 100;
 
+// Positions in the text are 16-bit, like the counters.
+constexpr qsizetype MaxTextLength = std::numeric_limits<std::int16_t>::max();
+
 // The ten function codes of the spaced form.
 constexpr char16_t FunctionCodes[10][4] = {u"SQR", u"SIN", u"COS", u"LOG", u"TAN",
                                            u"ISI", u"EXP", u"ITA", u"ICO", u"LON"};
@@ -327,7 +330,7 @@ void CountTokens(const QString &text, EvalState &state)
             ++operators;
     }
     constexpr qsizetype max = std::numeric_limits<std::int16_t>::max();
-    if (parens > max || functions > max || operators > max) {
+    if (parens > max || functions > max || operators > max || text.size() > MaxTextLength) {
         fail(state);
         return;
     }
@@ -371,7 +374,10 @@ void ApplyFunctions(QString &text, EvalState &state)
             }
             text.replace(i, argEnd - i, valueText(value));
             --state.functionCount;
-            i = 1;
+            // The scan starts again from position 2; but codes that end more than
+            // four positions before the value are unchanged and were not applicable,
+            // so the first one that can be lies at most four positions back.
+            i = std::max<qsizetype>(1, i - 4);
             continue;
         }
         ++i;
@@ -447,6 +453,8 @@ EvalError EvaluateExpression(QString &text, AngleMode angleMode)
 {
     EvalState state;
     state.angleMode = angleMode;
+    if (text.size() > MaxTextLength)
+        return EvalError::Impossible;
     NormaliseExpression(text);
     CheckExpression(text, state);
     if (state.error != EvalError::None)

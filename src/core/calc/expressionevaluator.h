@@ -47,6 +47,8 @@ struct EvalState {
 // empty expression gives the empty text; a word that is no function survives as
 // it is). On failure the text is in an unspecified intermediate state: callers
 // keep their own copy. Always ends: at most 100 cycles, each of bounded work.
+// Positions in the text are 16-bit like the counters: a text longer than 32,767
+// characters, as given or at any count of its tokens, gives error 1.
 EvalError EvaluateExpression(QString &text, AngleMode angleMode);
 
 // The steps of EvaluateExpression, usable one by one.
@@ -64,7 +66,7 @@ void NormaliseExpression(QString &text);
 void SpaceExpression(QString &text);
 
 // Sets the three counters of `state` from the spaced text (error 1 when a count
-// exceeds the 16-bit range).
+// or the length of the text exceeds the 16-bit range).
 void CountTokens(const QString &text, EvalState &state);
 
 // Run once on the normalised text before any evaluation: error 3 when a "*",
