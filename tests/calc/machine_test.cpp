@@ -87,6 +87,20 @@ TEST_F(MachineTest, ExeAndAnsButtons)
     EXPECT_EQ(z1->text(), QStringLiteral("2")); // the display was empty after AC: divide did nothing
 }
 
+TEST_F(MachineTest, AccessKeysOfTheCaptions)
+{
+    auto m = open();
+    QApplication::setActiveWindow(m.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m.get()));
+    QLineEdit *z1 = display(*m);
+    // An access key clicks its button the animated way, a moment later.
+    QTest::keyClick(z1, Qt::Key_C, Qt::AltModifier); // "&COS"
+    EXPECT_TRUE(QTest::qWaitFor([&] { return z1->text() == QStringLiteral("cos "); }, 5000));
+    QTest::keyClick(z1, Qt::Key_O, Qt::AltModifier); // "INV C&OS"
+    EXPECT_TRUE(QTest::qWaitFor([&] { return z1->text() == QStringLiteral("cos invCOS "); }, 5000));
+    EXPECT_EQ(z1->text(), QStringLiteral("cos invCOS "));
+}
+
 TEST_F(MachineTest, AFailureBeepsAndKeepsTheExpression)
 {
     auto m = open();

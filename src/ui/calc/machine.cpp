@@ -207,8 +207,13 @@ QPoint Machine::placeForCourseWindow(const QWidget &courseWindow)
 
 void Machine::openFromCourseWindow(QWidget &courseWindow, Session &session)
 {
-    Machine machine(session, &courseWindow);
-    machine.move(placeForCourseWindow(courseWindow));
+    openAt(&courseWindow, session, placeForCourseWindow(courseWindow));
+}
+
+void Machine::openAt(QWidget *parent, Session &session, const QPoint &topLeft)
+{
+    Machine machine(session, parent);
+    machine.move(topLeft);
     machine.exec();
 }
 

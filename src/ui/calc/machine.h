@@ -48,6 +48,11 @@ public:
     // Where openFromCourseWindow puts the calculator's outer top-left corner.
     static QPoint placeForCourseWindow(const QWidget &courseWindow);
 
+    // Shows a new calculator modally over `parent` with its outer top-left corner
+    // at `topLeft` (global pixels); for callers that place it themselves, such as
+    // the test window. Returns when the calculator is closed.
+    static void openAt(QWidget *parent, Session &session, const QPoint &topLeft);
+
     const Calculator &calculator() const { return m_calculator; }
 
 protected:
