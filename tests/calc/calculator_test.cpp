@@ -151,27 +151,6 @@ TEST_F(CalculatorTest, ImplicitMultiplicationBeforeAnOperand)
     EXPECT_EQ(calc.display(), QStringLiteral(" .5"));
 }
 
-TEST_F(CalculatorTest, EachKeyAppendsItsText)
-{
-    const std::pair<K, const char *> keys[] = {
-        {K::B0, "0"},          {K::B7, "7"},           {K::Bpoint, "."},          {K::BtoEXP, "E"},
-        {K::pico, "E-12"},     {K::nano, "E-9"},       {K::micro, "E-6"},         {K::mil, "E-3"},
-        {K::kilo, "E+3"},      {K::mega, "E+6"},       {K::giga, "E+9"},          {K::tera, "E+12"},
-        {K::bpf, ")"},         {K::Bpo, "("},          {K::Bcos, "cos "},         {K::bsin, "sin "},
-        {K::Btan, "tan "},     {K::invcos, "invCOS "}, {K::invsin, "invSIN "},    {K::Btoncommande3, "invTAN "},
-        {K::Bln, "ln "},       {K::Blog, "log "},      {K::Bexp, "exp "},         {K::racine, "SQR "},
-        {K::B10x, "10 ^ "},    {K::command5, "1 / "},  {K::pi, "3.14159265358979"}, {K::moins, "-"},
-        {K::puissance, " ^ "}, {K::btcarre, " ^ 2"},
-    };
-    for (const auto &[key, text] : keys) {
-        Session s;
-        Calculator c(s);
-        c.press(key);
-        EXPECT_EQ(c.expression(), QString::fromUtf8(text)) << text;
-        EXPECT_EQ(c.display(), QString::fromUtf8(text)) << text;
-    }
-}
-
 TEST_F(CalculatorTest, UnitPrefixesAreExponents)
 {
     press({K::B2, K::kilo, K::EXE});
