@@ -1,31 +1,11 @@
 #include "testsupport.h"
 
-#include <QProcess>
 #include <gtest/gtest.h>
 
+using vorlane::testing::runTool;
+using vorlane::testing::ToolRun;
+
 namespace {
-
-struct ToolRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-ToolRun runTool(const QStringList &args)
-{
-    QProcess process;
-    process.start(QStringLiteral(VORLANE_TOOL), args);
-    ToolRun run;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 QString u8(const char *s) { return QString::fromUtf8(s); }
 
@@ -42,7 +22,7 @@ TEST(EvalCommand, PrintsTheCodeATabAndTheResult)
     };
     for (const auto &[args, expected] : cases) {
         const ToolRun run = runTool(QStringList{QStringLiteral("eval")} + args);
-        EXPECT_EQ(run.exitCode, 0) << args.join(u' ').toStdString();
+        EXPECT_EQ(run.code, 0) << args.join(u' ').toStdString();
         EXPECT_EQ(run.out, u8(expected)) << args.join(u' ').toStdString();
     }
 }
@@ -52,7 +32,7 @@ TEST(EvalCommand, AnEvaluationErrorIsAResult)
     const std::pair<const char *, const char *> cases[] = {{"(2", "2\t"}, {"2*/3", "3\t"}, {"1/0", "1\t"}};
     for (const auto &[expression, prefix] : cases) {
         const ToolRun run = runTool({QStringLiteral("eval"), QString::fromUtf8(expression)});
-        EXPECT_EQ(run.exitCode, 0) << expression;
+        EXPECT_EQ(run.code, 0) << expression;
         EXPECT_TRUE(run.out.startsWith(QString::fromUtf8(prefix))) << expression << " gave " << run.out.toStdString();
         EXPECT_TRUE(run.out.endsWith(u'\n'));
     }
@@ -74,7 +54,7 @@ TEST(CalcCommand, PrintsTheDisplayAfterExe)
     };
     for (const auto &[args, expected] : cases) {
         const ToolRun run = runTool(QStringList{QStringLiteral("calc")} + args);
-        EXPECT_EQ(run.exitCode, 0) << args.join(u' ').toStdString();
+        EXPECT_EQ(run.code, 0) << args.join(u' ').toStdString();
         EXPECT_EQ(run.out, u8(expected)) << args.join(u' ').toStdString();
     }
 }
@@ -91,7 +71,7 @@ TEST(CalcCommands, UsageErrors)
     };
     for (const QStringList &args : cases) {
         const ToolRun run = runTool(args);
-        EXPECT_EQ(run.exitCode, 2) << args.join(u' ').toStdString();
+        EXPECT_EQ(run.code, 2) << args.join(u' ').toStdString();
         EXPECT_TRUE(run.out.isEmpty()) << args.join(u' ').toStdString();
         EXPECT_FALSE(run.err.isEmpty()) << args.join(u' ').toStdString();
     }
