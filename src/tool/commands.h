@@ -14,6 +14,7 @@ enum Exit : int {
 // Each subcommand takes the arguments after its name ("--" ends the options).
 int recordCommand(const QStringList &args);
 int buildCourseCommand(const QStringList &args);
+int renderMarkupCommand(const QStringList &args);
 
 // Writes to standard output / standard error in UTF-8.
 void out(const QString &text);

@@ -47,6 +47,7 @@ int main(int argc, char **argv)
     const std::map<QString, std::function<int(const QStringList &)>> commands = {
         {QStringLiteral("record"), recordCommand},
         {QStringLiteral("build-course"), buildCourseCommand},
+        {QStringLiteral("render-markup"), renderMarkupCommand},
     };
     const auto it = commands.find(command);
     if (it == commands.end()) {
