@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QStandardPaths>
 #include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 int main(int argc, char **argv)
@@ -11,6 +12,8 @@ int main(int argc, char **argv)
         qputenv("XDG_RUNTIME_DIR", "/tmp/vorlane-test-runtime");
     }
     QDir().mkpath(qEnvironmentVariable("XDG_RUNTIME_DIR"));
+    QFile::setPermissions(qEnvironmentVariable("XDG_RUNTIME_DIR"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

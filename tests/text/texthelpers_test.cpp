@@ -16,6 +16,8 @@ struct ReadCase {
     double value;
 };
 
+void PrintTo(const ReadCase &c, std::ostream *os) { *os << '"' << c.text << '"'; }
+
 class DecimalReadTest : public ::testing::TestWithParam<ReadCase> {};
 
 TEST_P(DecimalReadTest, ReadsLongestPrefix)
@@ -102,6 +104,8 @@ struct TextCase {
     double value;
     const char *text;
 };
+
+void PrintTo(const TextCase &c, std::ostream *os) { *os << c.text; }
 
 class NumberTextTest : public ::testing::TestWithParam<TextCase> {};
 

@@ -1,0 +1,471 @@
+#include "core/course/coursesources.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUuid>
+
+namespace vorlane {
+
+QString SourceError::text() const
+{
+    if (line > 0)
+        return QStringLiteral("%1:%2: %3").arg(file).arg(line).arg(message);
+    return QStringLiteral("%1: %2").arg(file, message);
+}
+
+namespace {
+
+struct Section {
+    QString name; // after "@@", e.g. "corps", "question 1", "texte"
+    int line = 0;
+    QStringList lines;
+};
+
+struct Parsed {
+    std::vector<std::pair<QString, QString>> header;
+    std::vector<int> headerLines;
+    std::vector<Section> sections;
+};
+
+QStringList splitLines(const QString &text)
+{
+    QStringList lines = text.split(u'\n');
+    // A final newline ends the last line; it does not start an empty one.
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    for (QString &l : lines) {
+        if (l.endsWith(u'\r'))
+            l.chop(1);
+    }
+    return lines;
+}
+
+bool parse(const QString &fileName, const QString &text, Parsed &out, SourceError *error)
+{
+    const QStringList lines = splitLines(text);
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString &l = lines[i];
+        if (l.startsWith(u"@@")) {
+            out.sections.push_back({l.mid(2).trimmed(), i + 1, {}});
+            continue;
+        }
+        if (!out.sections.empty() && out.sections.back().name != u"" &&
+            !out.sections.back().name.startsWith(u"question")) {
+            out.sections.back().lines.append(l);
+            continue;
+        }
+        // Header lines: the file's, or those of a "@@question N" section.
+        if (l.trimmed().isEmpty())
+            continue;
+        const qsizetype colon = l.indexOf(u':');
+        if (colon <= 0) {
+            if (error)
+                *error = {fileName, i + 1, QStringLiteral("expected \"key: value\", found \"%1\"").arg(l)};
+            return false;
+        }
+        const QString key = l.left(colon).trimmed();
+        const QString value = l.mid(colon + 1).trimmed();
+        if (out.sections.empty()) {
+            out.header.emplace_back(key, value);
+            out.headerLines.push_back(i + 1);
+        } else {
+            out.sections.back().lines.append(key + u'\x1f' + value);
+        }
+    }
+    return true;
+}
+
+QString bodyOf(const QStringList &lines)
+{
+    QString body;
+    for (const QString &l : lines) {
+        body += l;
+        body += QStringLiteral("\r\n");
+    }
+    return body;
+}
+
+bool readInt(const QString &fileName, int line, const QString &key, const QString &value, int &out,
+             SourceError *error)
+{
+    bool ok = false;
+    const int v = value.toInt(&ok);
+    if (!ok) {
+        if (error)
+            *error = {fileName, line, QStringLiteral("%1: \"%2\" is not a whole number").arg(key, value)};
+        return false;
+    }
+    out = v;
+    return true;
+}
+
+bool readYesNo(const QString &fileName, int line, const QString &key, const QString &value, bool &out,
+               SourceError *error)
+{
+    if (value == u"oui") {
+        out = true;
+        return true;
+    }
+    if (value == u"non") {
+        out = false;
+        return true;
+    }
+    if (error)
+        *error = {fileName, line, QStringLiteral("%1: \"%2\" must be oui or non").arg(key, value)};
+    return false;
+}
+
+bool readNumber(const QString &fileName, int line, const QString &key, const QString &value, double &out,
+                SourceError *error)
+{
+    bool ok = false;
+    const double v = value.toDouble(&ok);
+    if (!ok) {
+        if (error)
+            *error = {fileName, line, QStringLiteral("%1: \"%2\" is not a number").arg(key, value)};
+        return false;
+    }
+    out = v;
+    return true;
+}
+
+} // namespace
+
+std::optional<CoursePage> ParsePageSource(const QString &fileName, const QString &text, SourceError *error)
+{
+    Parsed p;
+    if (!parse(fileName, text, p, error))
+        return std::nullopt;
+    CoursePage page;
+    page.source = fileName;
+    bool haveNumber = false, haveIndex = false;
+    for (size_t i = 0; i < p.header.size(); ++i) {
+        const auto &[key, value] = p.header[i];
+        const int line = p.headerLines[i];
+        bool ok = true;
+        if (key == u"titre")
+            page.titre = value;
+        else if (key == u"Numeropage")
+            ok = readInt(fileName, line, key, value, page.numeropage, error), haveNumber = ok;
+        else if (key == u"Index")
+            ok = readInt(fileName, line, key, value, page.index, error), haveIndex = ok;
+        else if (key == u"precedent")
+            ok = readYesNo(fileName, line, key, value, page.precedent, error);
+        else if (key == u"suite")
+            ok = readYesNo(fileName, line, key, value, page.suite, error);
+        else if (key == u"imprimable")
+            ok = readYesNo(fileName, line, key, value, page.imprimable, error);
+        else if (key == u"moteur")
+            ok = readYesNo(fileName, line, key, value, page.moteur, error);
+        else if (key == u"debutimp")
+            ok = readNumber(fileName, line, key, value, page.debutimp, error);
+        else if (key == u"finimp")
+            ok = readNumber(fileName, line, key, value, page.finimp, error);
+        else if (key == u"sommaire")
+            ok = readInt(fileName, line, key, value, page.sommaire, error);
+        else {
+            if (error)
+                *error = {fileName, line, QStringLiteral("unknown field \"%1\"").arg(key)};
+            return std::nullopt;
+        }
+        if (!ok)
+            return std::nullopt;
+    }
+    if (!haveNumber || !haveIndex) {
+        if (error)
+            *error = {fileName, 0, QStringLiteral("a page needs Numeropage and Index")};
+        return std::nullopt;
+    }
+    for (const Section &s : p.sections) {
+        if (s.name != u"corps") {
+            if (error)
+                *error = {fileName, s.line, QStringLiteral("unknown section \"@@%1\"").arg(s.name)};
+            return std::nullopt;
+        }
+        page.fpc = bodyOf(s.lines);
+    }
+    return page;
+}
+
+std::optional<ChapterTest> ParseTestSource(const QString &fileName, const QString &text, SourceError *error)
+{
+    Parsed p;
+    if (!parse(fileName, text, p, error))
+        return std::nullopt;
+    ChapterTest test;
+    test.source = fileName;
+    bool haveChapter = false;
+    int nbquest = -1;
+    for (size_t i = 0; i < p.header.size(); ++i) {
+        const auto &[key, value] = p.header[i];
+        const int line = p.headerLines[i];
+        bool ok = true;
+        if (key == u"Chapitre")
+            ok = readInt(fileName, line, key, value, test.chapitre, error), haveChapter = ok;
+        else if (key == u"Titre")
+            test.titre = value;
+        else if (key == u"Nbquest")
+            ok = readInt(fileName, line, key, value, nbquest, error);
+        else {
+            if (error)
+                *error = {fileName, line, QStringLiteral("unknown field \"%1\"").arg(key)};
+            return std::nullopt;
+        }
+        if (!ok)
+            return std::nullopt;
+    }
+    if (!haveChapter) {
+        if (error)
+            *error = {fileName, 0, QStringLiteral("a test needs Chapitre")};
+        return std::nullopt;
+    }
+    TestQuestion *current = nullptr;
+    for (const Section &s : p.sections) {
+        if (s.name.startsWith(u"question")) {
+            bool ok = false;
+            const int n = s.name.mid(8).trimmed().toInt(&ok);
+            if (!ok || n < 1 || n > 100) {
+                if (error)
+                    *error = {fileName, s.line, QStringLiteral("\"@@%1\": question numbers run from 1 to 100").arg(s.name)};
+                return std::nullopt;
+            }
+            test.questions.push_back({});
+            current = &test.questions.back();
+            current->number = n;
+            for (const QString &kv : s.lines) {
+                const QString key = kv.section(u'\x1f', 0, 0);
+                const QString value = kv.section(u'\x1f', 1);
+                if (key == u"type") {
+                    if (!readInt(fileName, s.line, key, value, current->type, error))
+                        return std::nullopt;
+                } else if (key == u"solution") {
+                    current->solution = value;
+                } else {
+                    if (error)
+                        *error = {fileName, s.line, QStringLiteral("unknown question field \"%1\"").arg(key)};
+                    return std::nullopt;
+                }
+            }
+        } else if (current && s.name == u"texte") {
+            current->question = bodyOf(s.lines);
+        } else if (current && s.name == u"sifaux") {
+            current->siFaux = bodyOf(s.lines);
+        } else {
+            if (error)
+                *error = {fileName, s.line, QStringLiteral("unexpected section \"@@%1\"").arg(s.name)};
+            return std::nullopt;
+        }
+    }
+    test.nbquest = nbquest >= 0 ? nbquest : int(test.questions.size());
+    return test;
+}
+
+std::optional<CourseSources> ReadCourseSources(const QString &folder, SourceError *error)
+{
+    QDir dir(folder);
+    if (!dir.exists()) {
+        if (error)
+            *error = {folder, 0, QStringLiteral("no such course folder")};
+        return std::nullopt;
+    }
+    CourseSources out;
+    auto readAll = [&](const QString &path, QString &text) {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly)) {
+            if (error)
+                *error = {path, 0, QStringLiteral("cannot be read")};
+            return false;
+        }
+        text = QString::fromUtf8(f.readAll());
+        return true;
+    };
+    const QDir pages(dir.filePath(QStringLiteral("pages")));
+    for (const QFileInfo &fi : pages.entryInfoList({QStringLiteral("*.page")}, QDir::Files, QDir::Name)) {
+        QString text;
+        if (!readAll(fi.filePath(), text))
+            return std::nullopt;
+        auto page = ParsePageSource(fi.filePath(), text, error);
+        if (!page)
+            return std::nullopt;
+        out.pages.push_back(std::move(*page));
+    }
+    const QDir tests(dir.filePath(QStringLiteral("tests")));
+    for (const QFileInfo &fi : tests.entryInfoList({QStringLiteral("*.test")}, QDir::Files, QDir::Name)) {
+        QString text;
+        if (!readAll(fi.filePath(), text))
+            return std::nullopt;
+        auto test = ParseTestSource(fi.filePath(), text, error);
+        if (!test)
+            return std::nullopt;
+        out.tests.push_back(std::move(*test));
+    }
+    const QDir data(dir.filePath(QStringLiteral("data")));
+    for (const QFileInfo &fi : data.entryInfoList(QDir::Files, QDir::Name))
+        out.dataFiles.append(fi.absoluteFilePath());
+    return out;
+}
+
+namespace {
+
+// Runs statements on a fresh SQLite file; the connection is removed on return.
+class SqliteFile {
+public:
+    explicit SqliteFile(const QString &path)
+        : m_name(QStringLiteral("vorlane-build-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        db.setDatabaseName(path);
+        m_open = db.open();
+    }
+    ~SqliteFile()
+    {
+        {
+            QSqlDatabase db = QSqlDatabase::database(m_name, false);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(m_name);
+    }
+    bool open() const { return m_open; }
+    QSqlDatabase db() const { return QSqlDatabase::database(m_name, false); }
+
+private:
+    QString m_name;
+    bool m_open = false;
+};
+
+bool exec(QSqlQuery &q, const QString &sql, QString *error)
+{
+    if (q.exec(sql))
+        return true;
+    if (error)
+        *error = q.lastError().text();
+    return false;
+}
+
+bool replaceFile(const QString &temp, const QString &target, QString *error)
+{
+    QFile::remove(target);
+    if (QFile::rename(temp, target))
+        return true;
+    if (error)
+        *error = QStringLiteral("cannot write %1").arg(target);
+    QFile::remove(temp);
+    return false;
+}
+
+bool writeCourse(const CourseSources &sources, const QString &path, QString *error)
+{
+    SqliteFile file(path);
+    if (!file.open()) {
+        if (error)
+            *error = QStringLiteral("cannot create %1").arg(path);
+        return false;
+    }
+    QSqlDatabase db = file.db();
+    QSqlQuery q(db);
+    if (!exec(q, QStringLiteral("CREATE TABLE Cours (titre TEXT, Numeropage INTEGER, \"Index\" INTEGER, "
+                                "precedent INTEGER, suite INTEGER, imprimable INTEGER, moteur INTEGER, "
+                                "debutimp REAL, finimp REAL, fpc TEXT, sommaire INTEGER)"),
+              error))
+        return false;
+    db.transaction();
+    q.prepare(QStringLiteral("INSERT INTO Cours VALUES (?,?,?,?,?,?,?,?,?,?,?)"));
+    for (const CoursePage &p : sources.pages) {
+        const QVariantList values = {p.titre,        p.numeropage,   p.index,      int(p.precedent),
+                                     int(p.suite),   int(p.imprimable), int(p.moteur), p.debutimp,
+                                     p.finimp,       p.fpc,          p.sommaire};
+        for (int i = 0; i < values.size(); ++i)
+            q.bindValue(i, values[i]);
+        if (!q.exec()) {
+            if (error)
+                *error = QStringLiteral("%1: %2").arg(p.source, q.lastError().text());
+            return false;
+        }
+    }
+    return db.commit();
+}
+
+bool writeTests(const CourseSources &sources, const QString &path, QString *error)
+{
+    SqliteFile file(path);
+    if (!file.open()) {
+        if (error)
+            *error = QStringLiteral("cannot create %1").arg(path);
+        return false;
+    }
+    QSqlDatabase db = file.db();
+    QSqlQuery q(db);
+    if (!exec(q, QStringLiteral("CREATE TABLE DESCRIPTION (Chapitre INTEGER, Titre TEXT, Nbquest INTEGER)"), error) ||
+        !exec(q, QStringLiteral("CREATE TABLE Contenu (REFERENCE INTEGER, question TEXT, type INTEGER, "
+                                "solution TEXT, SiFaux TEXT)"),
+              error))
+        return false;
+    db.transaction();
+    QSqlQuery d(db), c(db);
+    d.prepare(QStringLiteral("INSERT INTO DESCRIPTION VALUES (?,?,?)"));
+    c.prepare(QStringLiteral("INSERT INTO Contenu VALUES (?,?,?,?,?)"));
+    for (const ChapterTest &t : sources.tests) {
+        d.bindValue(0, t.chapitre);
+        d.bindValue(1, t.titre);
+        d.bindValue(2, t.nbquest);
+        if (!d.exec()) {
+            if (error)
+                *error = QStringLiteral("%1: %2").arg(t.source, d.lastError().text());
+            return false;
+        }
+        for (const TestQuestion &qu : t.questions) {
+            c.bindValue(0, t.chapitre * 100 + qu.number);
+            c.bindValue(1, qu.question);
+            c.bindValue(2, qu.type);
+            c.bindValue(3, qu.solution);
+            c.bindValue(4, qu.siFaux);
+            if (!c.exec()) {
+                if (error)
+                    *error = QStringLiteral("%1: %2").arg(t.source, c.lastError().text());
+                return false;
+            }
+        }
+    }
+    return db.commit();
+}
+
+} // namespace
+
+bool WriteCourseDatabases(const CourseSources &sources, const QString &applicationFolder, QString *error)
+{
+    QDir dir(applicationFolder);
+    if (!dir.exists() && !QDir().mkpath(applicationFolder)) {
+        if (error)
+            *error = QStringLiteral("cannot create folder %1").arg(applicationFolder);
+        return false;
+    }
+    const QString course = dir.filePath(QStringLiteral("PcTs.sqlite"));
+    const QString tests = dir.filePath(QStringLiteral("tcTs.sqlite"));
+    const QString courseTemp = course + QStringLiteral(".new");
+    const QString testsTemp = tests + QStringLiteral(".new");
+    QFile::remove(courseTemp);
+    QFile::remove(testsTemp);
+    if (!writeCourse(sources, courseTemp, error) || !writeTests(sources, testsTemp, error)) {
+        QFile::remove(courseTemp);
+        QFile::remove(testsTemp);
+        return false;
+    }
+    if (!replaceFile(courseTemp, course, error) || !replaceFile(testsTemp, tests, error))
+        return false;
+    for (const QString &src : sources.dataFiles) {
+        const QString target = dir.filePath(QFileInfo(src).fileName());
+        QFile::remove(target);
+        if (!QFile::copy(src, target)) {
+            if (error)
+                *error = QStringLiteral("cannot copy %1").arg(src);
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace vorlane

@@ -1,0 +1,112 @@
+#include "core/store/datacontrol.h"
+
+#include <QFileInfo>
+
+#include <utility>
+
+namespace vorlane {
+
+namespace {
+
+struct DatabaseName {
+    QString folder;
+    QString baseName;
+};
+
+DatabaseName splitName(const QString &name)
+{
+    const QFileInfo info(name);
+    QString base = info.fileName();
+    for (QStringView extension : {u".sqlite", u".mdb"}) {
+        if (base.endsWith(extension, Qt::CaseInsensitive)) {
+            base.chop(extension.size());
+            break;
+        }
+    }
+    return {info.path(), base};
+}
+
+} // namespace
+
+DataControl::DataControl(AccessReaderOptions access) : m_database(std::move(access)) {}
+
+void DataControl::setDatabaseName(const QString &name)
+{
+    m_databaseName = name;
+}
+
+void DataControl::setRecordSource(const QString &table)
+{
+    m_recordSource = table;
+}
+
+void DataControl::setReadOnly(bool readOnly)
+{
+    m_readOnly = readOnly;
+}
+
+StoreStatus DataControl::refresh()
+{
+    if (!m_database.isOpen() || m_openedName != m_databaseName || m_openedReadOnly != m_readOnly) {
+        const DatabaseName name = splitName(m_databaseName);
+        m_openedName = m_databaseName;
+        m_openedReadOnly = m_readOnly;
+        const StoreStatus opened = m_database.open(
+            name.folder, name.baseName, m_readOnly ? Database::Mode::ReadOnly : Database::Mode::ReadWrite);
+        if (opened != StoreStatus::Ok)
+            return m_status = opened;
+    }
+    TableRead read = m_database.readTable(m_recordSource);
+    if (read.status != StoreStatus::Ok)
+        return m_status = read.status;
+    m_rows = std::move(read.rows);
+    m_rowsPath = m_database.path();
+    m_position = m_rows.rowCount() > 0 ? 0 : -1;
+    return m_status = StoreStatus::Ok;
+}
+
+bool DataControl::moveFirst()
+{
+    return setAbsolutePosition(0);
+}
+
+bool DataControl::moveLast()
+{
+    return setAbsolutePosition(m_rows.rowCount() - 1);
+}
+
+bool DataControl::setAbsolutePosition(int position)
+{
+    if (position < 0 || position >= m_rows.rowCount())
+        return false;
+    m_position = position;
+    return true;
+}
+
+QString DataControl::field(QStringView name) const
+{
+    return m_rows.value(m_position, name);
+}
+
+bool DataControl::hasField(QStringView name) const
+{
+    return m_rows.columnIndex(name) >= 0;
+}
+
+bool DataControl::setField(QStringView name, const QString &text)
+{
+    const int column = m_rows.columnIndex(name);
+    const std::optional<qint64> rowId = m_rows.rowId(m_position);
+    // The rows must come from the database open now, not from one read before a
+    // later refresh reopened another.
+    if (column < 0 || !rowId || !m_database.isWritable() || m_database.path() != m_rowsPath)
+        return false;
+    const std::optional<QString> stored =
+        m_database.writeField(m_rows.tableName(), *rowId, m_rows.columns()[column], text);
+    if (!stored)
+        return false;
+    m_rows.setCell(m_position, column, *stored);
+    return true;
+}
+
+} // namespace vorlane

@@ -1,0 +1,273 @@
+#include "core/store/sqlitefile.h"
+
+#include "core/text/decimal.h"
+
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QUuid>
+#include <QVariant>
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace vorlane {
+
+namespace {
+
+QString quoted(QStringView identifier)
+{
+    QString name = identifier.toString();
+    name.replace(u"\""_s, u"\"\""_s);
+    return u'"' + name + u'"';
+}
+
+bool isYesNoField(QStringView table, QStringView field)
+{
+    if (table.compare(u"Cours", Qt::CaseInsensitive) != 0)
+        return false;
+    for (QStringView name : {u"precedent", u"suite", u"imprimable", u"moteur"})
+        if (field.compare(name, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+QString yesNoText(const QVariant &value)
+{
+    if (value.isNull())
+        return QStringLiteral("0");
+    double number = 0;
+    switch (value.typeId()) {
+    case QMetaType::LongLong:
+    case QMetaType::Int:
+    case QMetaType::ULongLong:
+    case QMetaType::Double:
+        number = value.toDouble();
+        break;
+    case QMetaType::QByteArray:
+        number = DecimalRead(QString::fromUtf8(value.toByteArray()));
+        break;
+    default:
+        number = DecimalRead(value.toString());
+        break;
+    }
+    return number != 0 ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+QString fieldText(const QVariant &value, bool yesNo)
+{
+    if (yesNo)
+        return yesNoText(value);
+    if (value.isNull())
+        return QString();
+    switch (value.typeId()) {
+    case QMetaType::LongLong: return QString::number(value.toLongLong());
+    case QMetaType::Int: return QString::number(value.toInt());
+    case QMetaType::ULongLong: return QString::number(value.toULongLong());
+    case QMetaType::Double: return RealFieldText(value.toDouble());
+    case QMetaType::QByteArray: return QString::fromUtf8(value.toByteArray());
+    default: return value.toString();
+    }
+}
+
+} // namespace
+
+QString RealFieldText(double value)
+{
+    if (std::isnan(value))
+        return QStringLiteral("nan");
+    if (std::isinf(value))
+        return value > 0 ? QStringLiteral("inf") : QStringLiteral("-inf");
+    if (value == 0)
+        return QStringLiteral("0");
+    std::array<char, 64> buffer{};
+    const double magnitude = std::fabs(value);
+    const bool plain = magnitude >= 1e-4 && magnitude < 1e15;
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                            plain ? std::chars_format::fixed : std::chars_format::scientific);
+    if (error != std::errc())
+        return QString();
+    QString text = QString::fromLatin1(buffer.data(), end - buffer.data());
+    if (!plain)
+        text.replace(u'e', u'E');
+    return text;
+}
+
+SqliteFile::SqliteFile()
+    : m_connection(u"vorlane-store-"_s + QUuid::createUuid().toString(QUuid::WithoutBraces))
+{
+}
+
+SqliteFile::~SqliteFile()
+{
+    close();
+}
+
+StoreStatus SqliteFile::open(const QString &path, bool writable)
+{
+    close();
+    if (!QFileInfo(path).isFile())
+        return StoreStatus::Absent;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+        db.setDatabaseName(path);
+        QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000");
+        if (!writable)
+            options += u";QSQLITE_OPEN_READONLY"_s;
+        db.setConnectOptions(options);
+        m_open = db.open();
+    }
+    if (!m_open) {
+        close();
+        return StoreStatus::Unreadable;
+    }
+    m_path = path;
+    m_writable = writable;
+    // SQLite opens any file lazily: reading the schema is what tells a database
+    // from other bytes.
+    bool schemaRead = false;
+    {
+        QSqlQuery query(QSqlDatabase::database(m_connection, false));
+        schemaRead = query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+    }
+    if (!schemaRead) {
+        close();
+        return StoreStatus::Unreadable;
+    }
+    return StoreStatus::Ok;
+}
+
+void SqliteFile::close()
+{
+    if (!QSqlDatabase::contains(m_connection))
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_connection);
+    m_open = false;
+    m_writable = false;
+    m_path.clear();
+}
+
+QStringList SqliteFile::tableNames() const
+{
+    QStringList names;
+    if (!m_open)
+        return names;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type IN ('table', 'view') ORDER BY rowid")))
+        return names;
+    while (query.next())
+        names.append(query.value(0).toString());
+    return names;
+}
+
+QString SqliteFile::findTable(QStringView name) const
+{
+    const QStringList names = tableNames();
+    for (const QString &stored : names)
+        if (stored == name)
+            return stored;
+    for (const QString &stored : names)
+        if (stored.compare(name, Qt::CaseInsensitive) == 0)
+            return stored;
+    return QString();
+}
+
+TableRead SqliteFile::readTable(QStringView name) const
+{
+    TableRead result;
+    if (!m_open) {
+        result.status = StoreStatus::NotRead;
+        return result;
+    }
+    const QString table = findTable(name);
+    if (table.isEmpty()) {
+        // A schema that cannot be read has no tables either: tell the two apart.
+        QSqlQuery probe(QSqlDatabase::database(m_connection, false));
+        result.status = probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) ? StoreStatus::NoSuchTable
+                                                                                         : StoreStatus::Unreadable;
+        return result;
+    }
+
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.setForwardOnly(true);
+    // Doubles as numbers, not as SQLite's own text of them.
+    query.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
+    bool withRowIds = query.exec(u"SELECT rowid, * FROM "_s + quoted(table) + u" ORDER BY rowid"_s);
+    if (!withRowIds && !query.exec(u"SELECT * FROM "_s + quoted(table))) {
+        result.status = StoreStatus::Unreadable;
+        return result;
+    }
+
+    const QSqlRecord record = query.record();
+    const int first = withRowIds ? 1 : 0;
+    QStringList columns;
+    std::vector<bool> yesNo;
+    for (int i = first; i < record.count(); ++i) {
+        columns.append(record.fieldName(i));
+        yesNo.push_back(isYesNoField(table, record.fieldName(i)));
+    }
+    TableRows rows(table, columns);
+    QStringList values;
+    while (query.next()) {
+        values.clear();
+        for (int i = first; i < record.count(); ++i)
+            values.append(fieldText(query.value(i), yesNo[std::size_t(i - first)]));
+        if (withRowIds)
+            rows.appendRow(values, query.value(0).toLongLong());
+        else
+            rows.appendRow(values);
+    }
+    // next() also ends on an error in the middle of the table (damaged pages).
+    if (query.isActive() && query.lastError().isValid()) {
+        result.status = StoreStatus::Unreadable;
+        return result;
+    }
+    result.status = StoreStatus::Ok;
+    result.rows = std::move(rows);
+    return result;
+}
+
+std::optional<QString> SqliteFile::writeField(QStringView table, qint64 rowId, QStringView field, const QString &text)
+{
+    if (!isWritable())
+        return std::nullopt;
+    const QString storedTable = findTable(table);
+    if (storedTable.isEmpty())
+        return std::nullopt;
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    // The field's stored spelling, from the table's own columns.
+    QString storedField;
+    const QSqlRecord columns = db.record(storedTable);
+    for (int i = 0; i < columns.count() && storedField.isEmpty(); ++i)
+        if (columns.fieldName(i).compare(field, Qt::CaseInsensitive) == 0)
+            storedField = columns.fieldName(i);
+    if (storedField.isEmpty())
+        return std::nullopt;
+
+    QSqlQuery update(db);
+    update.prepare(u"UPDATE "_s + quoted(storedTable) + u" SET "_s + quoted(storedField) + u" = ? WHERE rowid = ?"_s);
+    update.addBindValue(text);
+    update.addBindValue(rowId);
+    if (!update.exec() || update.numRowsAffected() != 1)
+        return std::nullopt;
+
+    QSqlQuery readBack(db);
+    readBack.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
+    readBack.prepare(u"SELECT "_s + quoted(storedField) + u" FROM "_s + quoted(storedTable) + u" WHERE rowid = ?"_s);
+    readBack.addBindValue(rowId);
+    if (!readBack.exec() || !readBack.next())
+        return std::nullopt;
+    return fieldText(readBack.value(0), isYesNoField(storedTable, storedField));
+}
+
+} // namespace vorlane

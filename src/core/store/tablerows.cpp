@@ -1,0 +1,79 @@
+#include "core/store/tablerows.h"
+
+#include <utility>
+
+namespace vorlane {
+
+namespace {
+const QString &emptyText()
+{
+    static const QString empty;
+    return empty;
+}
+} // namespace
+
+TableRows::TableRows(QString tableName, QStringList columns)
+    : m_tableName(std::move(tableName)), m_columns(std::move(columns))
+{
+    for (int i = 0; i < m_columns.size(); ++i) {
+        const QString key = m_columns[i].toCaseFolded();
+        if (!m_columnByFoldedName.contains(key))
+            m_columnByFoldedName.insert(key, i);
+    }
+}
+
+int TableRows::columnIndex(QStringView name) const
+{
+    return m_columnByFoldedName.value(name.toString().toCaseFolded(), -1);
+}
+
+const QString &TableRows::cell(int row, int column) const
+{
+    if (row < 0 || row >= m_rowCount || column < 0 || column >= columnCount())
+        return emptyText();
+    return m_cells[std::size_t(row) * std::size_t(columnCount()) + std::size_t(column)];
+}
+
+const QString &TableRows::value(int row, QStringView field) const
+{
+    return cell(row, columnIndex(field));
+}
+
+void TableRows::appendRow(const QStringList &values)
+{
+    const int n = columnCount();
+    for (int i = 0; i < n; ++i)
+        m_cells.push_back(i < values.size() ? values[i] : QString());
+    ++m_rowCount;
+}
+
+void TableRows::appendRow(const QStringList &values, qint64 rowId)
+{
+    // Rowids are kept only while every row has one.
+    if (int(m_rowIds.size()) == m_rowCount)
+        m_rowIds.push_back(rowId);
+    appendRow(values);
+}
+
+void TableRows::reserve(int rows)
+{
+    if (rows > 0)
+        m_cells.reserve(std::size_t(rows) * std::size_t(columnCount()));
+}
+
+std::optional<qint64> TableRows::rowId(int row) const
+{
+    if (!hasRowIds() || row < 0 || row >= m_rowCount)
+        return std::nullopt;
+    return m_rowIds[std::size_t(row)];
+}
+
+bool TableRows::setCell(int row, int column, const QString &value)
+{
+    if (row < 0 || row >= m_rowCount || column < 0 || column >= columnCount())
+        return false;
+    m_cells[std::size_t(row) * std::size_t(columnCount()) + std::size_t(column)] = value;
+    return true;
+}
+
+} // namespace vorlane

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "core/store/storestatus.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <optional>
+#include <vector>
+
+namespace vorlane {
+
+// A whole table held in memory: its columns and its rows in stored order, every
+// value already in the text form bound controls show (NULL as the empty text,
+// yes/no as "1" or "0", numbers as their text, long texts whole).
+// Rows read from SQLite also carry their rowid, which lets a field be written back.
+class TableRows {
+public:
+    TableRows() = default;
+    TableRows(QString tableName, QStringList columns);
+
+    // Name of the table as stored in the database.
+    const QString &tableName() const { return m_tableName; }
+    const QStringList &columns() const { return m_columns; }
+    int columnCount() const { return int(m_columns.size()); }
+    int rowCount() const { return m_rowCount; }
+
+    // Column of that name without regard to letter case (the first one when
+    // several differ only by case); -1 when none.
+    int columnIndex(QStringView name) const;
+
+    // Value of a cell; the empty text for a row or column out of range.
+    const QString &cell(int row, int column) const;
+    // Value by field name; the empty text for an unknown field or row.
+    const QString &value(int row, QStringView field) const;
+
+    // Appends a row. Missing values read as empty, extra ones are dropped.
+    void appendRow(const QStringList &values);
+    // The same with the row's SQLite rowid. A table has rowids only when every
+    // row was appended with one.
+    void appendRow(const QStringList &values, qint64 rowId);
+    void reserve(int rows);
+
+    bool hasRowIds() const { return m_rowCount > 0 && int(m_rowIds.size()) == m_rowCount; }
+    // SQLite rowid of a row; none when the table has no rowids or the row does not exist.
+    std::optional<qint64> rowId(int row) const;
+
+    // Replaces one cell (after a write to the database); false when out of range.
+    bool setCell(int row, int column, const QString &value);
+
+private:
+    QString m_tableName;
+    QStringList m_columns;
+    QHash<QString, int> m_columnByFoldedName;
+    std::vector<QString> m_cells; // row-major, rowCount x columnCount
+    std::vector<qint64> m_rowIds;
+    int m_rowCount = 0;
+};
+
+// A table read from a database, or why it could not be read (rows then empty).
+struct TableRead {
+    StoreStatus status = StoreStatus::NotRead;
+    TableRows rows;
+};
+
+} // namespace vorlane

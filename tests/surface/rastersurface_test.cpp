@@ -1,0 +1,495 @@
+#include "core/surface/rastersurface.h"
+#include "core/text/palette.h"
+#include "testsupport.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+#include <numbers>
+
+using namespace vorlane;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+QRgb rgb(const QImage &img, int x, int y)
+{
+    return img.pixel(x, y) & 0xFFFFFF;
+}
+
+bool isWhite(const QImage &img, int x, int y)
+{
+    return rgb(img, x, y) == 0xFFFFFF;
+}
+
+int count(const QImage &img, QRgb colour, QRect region = QRect())
+{
+    if (region.isNull())
+        region = img.rect();
+    int n = 0;
+    for (int y = region.top(); y <= region.bottom(); ++y)
+        for (int x = region.left(); x <= region.right(); ++x)
+            n += rgb(img, x, y) == (colour & 0xFFFFFF);
+    return n;
+}
+
+int nonWhite(const QImage &img, QRect region = QRect())
+{
+    if (region.isNull())
+        region = img.rect();
+    return region.width() * region.height() - count(img, 0xFFFFFF, region);
+}
+
+class RasterAtRatio : public ::testing::TestWithParam<int> {};
+
+// A filled box covers the cells of both corners: (150,300)-(450,600) twips are
+// pixels 10..30 by 20..40, that is 21 x 21 logical pixels.
+TEST_P(RasterAtRatio, FilledBoxCoversItsCells)
+{
+    const int r = GetParam();
+    RasterSurface s(u"PictureTEXTE"_s, 100, 100, r);
+    ASSERT_EQ(s.image().width(), 100 * r);
+    s.line(150, 300, 450, 600, Qt::red, LineStyle::Fill);
+    const QImage &img = s.image();
+    EXPECT_EQ(count(img, 0xFF0000), 21 * r * 21 * r);
+    EXPECT_EQ(rgb(img, 10 * r, 20 * r), 0xFF0000u);
+    EXPECT_EQ(rgb(img, 31 * r - 1, 41 * r - 1), 0xFF0000u);
+    EXPECT_TRUE(isWhite(img, 31 * r, 30 * r));
+    EXPECT_TRUE(isWhite(img, 10 * r - 1, 30 * r));
+    EXPECT_TRUE(isWhite(img, 20 * r, 20 * r - 1));
+    EXPECT_TRUE(isWhite(img, 20 * r, 41 * r));
+    EXPECT_EQ(s.currentX(), 450);
+    EXPECT_EQ(s.currentY(), 600);
+}
+
+// DrawWidth 1 is one logical pixel: one device row at ratio 1, two at ratio 2,
+// fully coloured (no antialiasing grey).
+TEST_P(RasterAtRatio, OnePixelLinesAreSharp)
+{
+    const int r = GetParam();
+    RasterSurface s(u"PictureTEXTE"_s, 100, 100, r);
+    s.line(0, 150, 1500, 150, Qt::black);  // row 10
+    s.line(300, 450, 300, 1200, Qt::blue); // column 20, rows 30..80
+    const QImage &img = s.image();
+    const int x = 50 * r;
+    for (int y = 10 * r; y < 11 * r; ++y)
+        EXPECT_EQ(rgb(img, x, y), 0u) << y;
+    EXPECT_TRUE(isWhite(img, x, 10 * r - 1));
+    EXPECT_TRUE(isWhite(img, x, 11 * r));
+    EXPECT_EQ(count(img, 0x000000), 100 * r * r);
+    EXPECT_EQ(count(img, 0x0000FF), 51 * r * r);
+    EXPECT_EQ(rgb(img, 20 * r, 80 * r), 0x0000FFu);
+    EXPECT_TRUE(isWhite(img, 20 * r, 81 * r));
+    EXPECT_EQ(nonWhite(img), 100 * r * r + 51 * r * r);
+}
+
+TEST_P(RasterAtRatio, WiderPensAreCentredOnTheLine)
+{
+    const int r = GetParam();
+    RasterSurface s(u"PictureTEXTE"_s, 100, 100, r);
+    s.setDrawWidth(3);
+    s.line(300, 150, 900, 150, Qt::black); // row 10 +- 1, columns 20..60 +- 1
+    const QImage &img = s.image();
+    EXPECT_EQ(count(img, 0x000000), 43 * 3 * r * r);
+    EXPECT_EQ(rgb(img, 40 * r, 9 * r), 0u);
+    EXPECT_EQ(rgb(img, 40 * r, 12 * r - 1), 0u);
+    EXPECT_TRUE(isWhite(img, 40 * r, 12 * r));
+    EXPECT_EQ(rgb(img, 19 * r, 10 * r), 0u);
+}
+
+TEST_P(RasterAtRatio, BoxOutline)
+{
+    const int r = GetParam();
+    RasterSurface s(u"PictureTEXTE"_s, 100, 100, r);
+    s.line(150, 150, 450, 450, Qt::blue, LineStyle::Box); // cells 10..30 square
+    const QImage &img = s.image();
+    EXPECT_EQ(count(img, 0x0000FF), (21 * 4 - 4) * r * r);
+    EXPECT_EQ(rgb(img, 10 * r, 20 * r), 0x0000FFu);
+    EXPECT_EQ(rgb(img, 30 * r, 20 * r), 0x0000FFu);
+    EXPECT_EQ(rgb(img, 20 * r, 30 * r), 0x0000FFu);
+    EXPECT_TRUE(isWhite(img, 20 * r, 20 * r));
+    EXPECT_TRUE(isWhite(img, 31 * r, 20 * r));
+}
+
+// DrawMode 9 ANDs the fill with what is there: black text stays black, white
+// turns to the fill colour, and an antialiased grey g turns to (g, g, 0).
+TEST_P(RasterAtRatio, AndModeKeepsTextVisibleUnderAFill)
+{
+    const int r = GetParam();
+    RasterSurface s(u"PictureTEXTE"_s, 200, 60, r);
+    s.setFontSize(14);
+    s.setBold(true);
+    s.setCurrentX(150);
+    s.setCurrentY(150);
+    s.print(u"HEM"_s);
+    const QImage before = s.image().copy();
+    const QRect fill(5 * r, 5 * r, 151 * r, 41 * r); // (75,75)-(2325,675) twips: cells 5..155, 5..45
+    const int inked = nonWhite(before, fill);
+    ASSERT_GT(inked, 20);
+    const int black = count(before, 0x000000, fill);
+
+    s.setDrawMode(DrawModeAnd);
+    s.line(75, 75, 2325, 675, QColor(255, 255, 0), LineStyle::Fill);
+    const QImage &after = s.image();
+    for (int y = 0; y < after.height(); ++y) {
+        for (int x = 0; x < after.width(); ++x) {
+            const QRgb want = fill.contains(x, y) ? (rgb(before, x, y) & 0xFFFF00) : rgb(before, x, y);
+            ASSERT_EQ(rgb(after, x, y), want) << x << "," << y;
+        }
+    }
+    EXPECT_EQ(count(after, 0x000000, fill), black);
+    EXPECT_EQ(count(after, 0xFFFF00, fill), fill.width() * fill.height() - inked);
+
+    // In mode 13 the fill covers the text.
+    s.setDrawMode(DrawModeCopyPen);
+    s.line(75, 75, 2325, 675, QColor(255, 255, 0), LineStyle::Fill);
+    EXPECT_EQ(count(s.image(), 0xFFFF00, fill), fill.width() * fill.height());
+}
+
+// Slanted lines are antialiased in mode 13 and not in mode 9.
+TEST_P(RasterAtRatio, AntialiasingPerMode)
+{
+    const int r = GetParam();
+    RasterSurface smooth(u"a"_s, 60, 60, r), hard(u"b"_s, 60, 60, r);
+    hard.setDrawMode(DrawModeAnd);
+    smooth.line(0, 0, 750, 600, Qt::black);
+    hard.line(0, 0, 750, 600, Qt::black);
+    const int smoothInk = nonWhite(smooth.image());
+    const int smoothBlack = count(smooth.image(), 0x000000);
+    EXPECT_GT(smoothInk, smoothBlack); // grey edge pixels
+    EXPECT_GT(count(hard.image(), 0x000000), 40 * r);
+    EXPECT_EQ(nonWhite(hard.image()), count(hard.image(), 0x000000));
+}
+
+TEST_P(RasterAtRatio, TextOfAPaletteColour)
+{
+    const int r = GetParam();
+    RasterSurface s(u"PictureTEXTE"_s, 200, 60, r);
+    s.setForeColor(PaletteColour(12));
+    s.setFontSize(20);
+    s.setCurrentX(150);
+    s.setCurrentY(300);
+    s.print(u"HHH"_s);
+    const QImage &img = s.image();
+    EXPECT_GT(count(img, 0xFF0000), 30 * r * r);
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb c = rgb(img, x, y);
+            // antialiased edges mix red and white: red stays full, green = blue
+            ASSERT_EQ(qRed(c), 255) << x << "," << y;
+            ASSERT_EQ(qGreen(c), qBlue(c));
+        }
+    // the top of the cell is at CurrentY (20 px): nothing above it; the capital H
+    // starts (ascent - cap height) = 27 x (0.905 - 0.716) = 5.1 px lower
+    EXPECT_EQ(nonWhite(img, QRect(0, 0, img.width(), 20 * r)), 0);
+    int firstRow = -1;
+    for (int y = 0; y < img.height() && firstRow < 0; ++y)
+        if (nonWhite(img, QRect(0, y, img.width(), 1)) > 0)
+            firstRow = y;
+    EXPECT_GE(firstRow, 24 * r);
+    EXPECT_LE(firstRow, 26 * r);
+    EXPECT_TRUE(nonWhite(img, QRect(0, 0, 10 * r, img.height())) == 0);
+    EXPECT_NEAR(s.currentX(), 150 + s.textWidth(u"HHH"_s), 1e-9);
+    EXPECT_EQ(s.currentY(), 300);
+}
+
+TEST_P(RasterAtRatio, PsetIsOneDotOfThePenWidth)
+{
+    const int r = GetParam();
+    RasterSurface s(u"PictureTEXTE"_s, 60, 60, r);
+    s.pset(300, 450, Qt::green); // cell (20, 30)
+    EXPECT_EQ(count(s.image(), 0x00FF00), r * r);
+    EXPECT_EQ(rgb(s.image(), 20 * r, 30 * r), 0x00FF00u);
+    EXPECT_EQ(s.currentX(), 300);
+    EXPECT_EQ(s.currentY(), 450);
+    s.clear();
+    s.setDrawWidth(5);
+    s.pset(300, 450, Qt::green); // a disc of diameter 5 around the centre of (20, 30)
+    const QImage &img = s.image();
+    EXPECT_EQ(rgb(img, 20 * r, 30 * r), 0x00FF00u);
+    EXPECT_EQ(rgb(img, 19 * r, 29 * r), 0x00FF00u);
+    EXPECT_TRUE(isWhite(img, 24 * r, 30 * r));
+    EXPECT_TRUE(isWhite(img, 20 * r, 26 * r - 1));
+}
+
+QImage testPicture()
+{
+    // 4 x 3 pixels: the left two columns red, the right two blue
+    QImage img(4, 3, QImage::Format_RGB32);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 4; ++x)
+            img.setPixel(x, y, x < 2 ? 0xFFFF0000 : 0xFF0000FF);
+    return img;
+}
+
+TEST_P(RasterAtRatio, PicturesAtNaturalSizeAndStretched)
+{
+    const int r = GetParam();
+    RasterSurface s(u"PictureTEXTE"_s, 60, 60, r);
+    s.setCurrentX(7);
+    s.setCurrentY(9);
+    s.paintPicture({testPicture(), u"t.png"_s}, 150, 150);
+    const QImage &img = s.image();
+    EXPECT_EQ(count(img, 0xFF0000), 2 * 3 * r * r);
+    EXPECT_EQ(count(img, 0x0000FF), 2 * 3 * r * r);
+    EXPECT_EQ(rgb(img, 10 * r, 10 * r), 0xFF0000u);
+    EXPECT_EQ(rgb(img, 14 * r - 1, 13 * r - 1), 0x0000FFu);
+    EXPECT_TRUE(isWhite(img, 14 * r, 10 * r));
+    EXPECT_TRUE(isWhite(img, 10 * r, 13 * r));
+    EXPECT_EQ(s.currentX(), 7);
+    EXPECT_EQ(s.currentY(), 9);
+
+    s.clear();
+    s.paintPicture({testPicture(), u"t.png"_s}, 150, 150, 16 * 15, 6 * 15); // 16 x 6 pixels
+    EXPECT_EQ(rgb(s.image(), 10 * r, 10 * r), 0xFF0000u);
+    EXPECT_EQ(rgb(s.image(), 25 * r, 15 * r), 0x0000FFu);
+    EXPECT_TRUE(isWhite(s.image(), 26 * r, 12 * r));
+    EXPECT_TRUE(isWhite(s.image(), 12 * r, 16 * r));
+    EXPECT_NEAR(nonWhite(s.image()), 16 * 6 * r * r, 2 * (16 + 6) * r);
+
+    // a negative width mirrors the picture to the left of x
+    s.clear();
+    s.paintPicture({testPicture(), u"t.png"_s}, 150, 150, -60, 45);
+    EXPECT_EQ(rgb(s.image(), 6 * r, 10 * r), 0x0000FFu);
+    EXPECT_EQ(rgb(s.image(), 9 * r, 10 * r), 0xFF0000u);
+    EXPECT_TRUE(isWhite(s.image(), 10 * r, 10 * r));
+
+    // nothing to draw
+    s.clear();
+    s.paintPicture({QImage(), u"none.png"_s}, 0, 0);
+    s.paintPicture({testPicture(), u"t.png"_s}, 0, 0, 0, 45);
+    EXPECT_EQ(nonWhite(s.image()), 0);
+}
+
+// Angles are counter-clockwise on the screen, y growing downwards: 0 to pi/2 is
+// the upper right quarter.
+TEST_P(RasterAtRatio, CircleArcs)
+{
+    const int r = GetParam();
+    auto dark = [&](const RasterSurface &s, int x, int y) {
+        // any ink in the device pixels of logical pixel (x, y)
+        return nonWhite(s.image(), QRect(x * r, y * r, r, r)) > 0;
+    };
+    RasterSurface full(u"a"_s, 120, 120, r);
+    full.circle(750, 750, 750, Qt::black); // centre (50.5, 50.5), radius 50
+    EXPECT_TRUE(dark(full, 100, 50));
+    EXPECT_TRUE(dark(full, 0, 50));
+    EXPECT_TRUE(dark(full, 50, 0));
+    EXPECT_TRUE(dark(full, 50, 100));
+    EXPECT_FALSE(dark(full, 50, 50));
+    EXPECT_EQ(full.currentX(), 750);
+
+    RasterSurface quarter(u"b"_s, 120, 120, r);
+    quarter.circle(750, 750, 750, Qt::black, 0.0, std::numbers::pi / 2);
+    EXPECT_TRUE(dark(quarter, 50, 0));
+    EXPECT_TRUE(dark(quarter, 100, 50));
+    EXPECT_TRUE(dark(quarter, 85, 15)); // 45 degrees: (50.5 + 35.4, 50.5 - 35.4)
+    EXPECT_FALSE(dark(quarter, 0, 50));
+    EXPECT_FALSE(dark(quarter, 50, 100));
+    EXPECT_FALSE(dark(quarter, 85, 85));
+
+    // from 3pi/2 round through 0 to pi/2: the right half
+    RasterSurface wrap(u"c"_s, 120, 120, r);
+    wrap.circle(750, 750, 750, Qt::black, 3 * std::numbers::pi / 2, std::numbers::pi / 2);
+    EXPECT_TRUE(dark(wrap, 50, 100));
+    EXPECT_TRUE(dark(wrap, 100, 50));
+    EXPECT_FALSE(dark(wrap, 0, 50));
+
+    // negative angles draw the radius to that end too
+    RasterSurface pie(u"d"_s, 120, 120, r);
+    pie.circle(750, 750, 750, Qt::black, -std::numbers::pi / 2, -std::numbers::pi);
+    EXPECT_TRUE(dark(pie, 50, 25));  // radius up to the start (pi/2)
+    EXPECT_TRUE(dark(pie, 25, 50));  // radius left to the end (pi)
+    EXPECT_TRUE(dark(pie, 15, 15));  // the upper left quarter's arc
+    EXPECT_FALSE(dark(pie, 85, 15)); // not the upper right
+    EXPECT_FALSE(dark(pie, 50, 75));
+    EXPECT_FALSE(dark(pie, 75, 50));
+
+    // an angle beyond a full turn is refused: nothing drawn, position kept
+    RasterSurface bad(u"e"_s, 120, 120, r);
+    bad.circle(750, 750, 750, Qt::black, 0.0, 7.0);
+    EXPECT_EQ(nonWhite(bad.image()), 0);
+    EXPECT_EQ(bad.currentX(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ratios, RasterAtRatio, ::testing::Values(1, 2));
+
+TEST(RasterSurface, SizesAndScaleWidth)
+{
+    RasterSurface s(u"PictureTEXTE"_s, 600, 1000, 2);
+    EXPECT_EQ(s.name(), u"PictureTEXTE"_s);
+    EXPECT_EQ(s.width(), 600);
+    EXPECT_EQ(s.height(), 1000);
+    EXPECT_EQ(s.scaleWidth(), 9000);
+    EXPECT_EQ(s.image().size(), QSize(1200, 2000));
+    EXPECT_EQ(s.image().devicePixelRatio(), 2);
+    EXPECT_TRUE(s.setHeight(19.2)); // fractions are kept; the image covers them
+    EXPECT_DOUBLE_EQ(s.height(), 19.2);
+    EXPECT_EQ(s.image().height(), 39);
+    EXPECT_FALSE(s.setHeight(-1));
+    EXPECT_FALSE(s.setHeight(kNaN));
+    EXPECT_FALSE(s.setWidth(-0.5));
+    EXPECT_DOUBLE_EQ(s.height(), 19.2);
+    EXPECT_EQ(s.width(), 600);
+    EXPECT_TRUE(s.setHeight(0));
+    EXPECT_TRUE(s.image().isNull());
+    s.line(0, 0, 150, 150, Qt::black, LineStyle::Fill); // nowhere to draw: no crash
+    s.print(u"x"_s);
+    EXPECT_GT(s.currentX(), 0);
+}
+
+TEST(RasterSurface, ResizingKeepsWhatWasDrawn)
+{
+    RasterSurface s(u"PictureTEXTE"_s, 50, 50, 1);
+    s.line(0, 0, 15 * 49, 15 * 49, Qt::red, LineStyle::Fill); // all 50 x 50
+    ASSERT_TRUE(s.setHeight(80));
+    ASSERT_TRUE(s.setWidth(70));
+    EXPECT_EQ(rgb(s.image(), 49, 49), 0xFF0000u);
+    EXPECT_TRUE(isWhite(s.image(), 49, 50));
+    EXPECT_TRUE(isWhite(s.image(), 50, 49));
+    EXPECT_EQ(count(s.image(), 0xFF0000), 2500);
+    ASSERT_TRUE(s.setHeight(10));
+    ASSERT_TRUE(s.setHeight(30));
+    EXPECT_EQ(count(s.image(), 0xFF0000), 500); // rows 0..9 were kept
+    EXPECT_TRUE(isWhite(s.image(), 5, 10));
+}
+
+TEST(RasterSurface, HeightIsCappedInTheImageOnly)
+{
+    for (int r : {1, 2}) {
+        RasterSurface s(u"PictureTEXTE"_s, 600, 1000, r);
+        ASSERT_TRUE(s.setHeight(100000));
+        EXPECT_EQ(s.height(), 100000);
+        EXPECT_LE(s.backedHeight(), RasterSurface::kMaxHeight);
+        EXPECT_GE(s.backedHeight(), 30000);
+        EXPECT_EQ(s.image().height(), int(std::ceil(s.backedHeight() * r)));
+        EXPECT_LE(s.image().sizeInBytes(), RasterSurface::kMaxImageBytes);
+        // drawing beyond the image is clipped, near its end it shows
+        s.line(0, 99000 * 15.0, 9000, 99010 * 15.0, Qt::black, LineStyle::Fill);
+        s.pset(150, 99000 * 15.0, Qt::black);
+        s.setCurrentY(99000 * 15.0);
+        s.print(u"beyond"_s);
+        s.circle(3000, 99000 * 15.0, 3000, Qt::black);
+        s.paintPicture({testPicture(), u"t.png"_s}, 0, 99000 * 15.0);
+        const int last = int(s.backedHeight()) - 1;
+        s.line(0, last * 15.0, 150, last * 15.0, Qt::black, LineStyle::Fill);
+        EXPECT_EQ(rgb(s.image(), 5, last * r), 0u);
+        EXPECT_FALSE(s.setHeight(-1));
+        EXPECT_EQ(s.height(), 100000);
+    }
+    RasterSurface wide(u"PictureTEXTE"_s, 600, 100, 1);
+    ASSERT_TRUE(wide.setWidth(1e12));
+    EXPECT_EQ(wide.width(), 1e12);
+    EXPECT_LE(wide.image().width(), RasterSurface::kMaxWidth);
+    EXPECT_LE(wide.image().sizeInBytes(), RasterSurface::kMaxImageBytes);
+    wide.line(0, 0, 1e300, 1e300, Qt::black); // huge coordinates are clipped
+    wide.line(-1e300, 0, 1e300, 0, Qt::black, LineStyle::Box);
+    EXPECT_EQ(rgb(wide.image(), 20, 0), 0u);
+}
+
+TEST(RasterSurface, NonFiniteValuesAreIgnored)
+{
+    RasterSurface s(u"PictureTEXTE"_s, 60, 60, 1);
+    s.setCurrentX(30);
+    s.setCurrentY(45);
+    s.line(kNaN, 0, 150, 150, Qt::black);
+    s.circle(150, std::numeric_limits<double>::infinity(), 150, Qt::black);
+    s.pset(kNaN, 0, Qt::black);
+    s.paintPicture({testPicture(), u"t.png"_s}, 0, 0, kNaN, 45);
+    EXPECT_EQ(s.currentX(), 30);
+    EXPECT_EQ(s.currentY(), 45);
+    EXPECT_EQ(nonWhite(s.image()), 0);
+}
+
+TEST(RasterSurface, ClearAndChangeNotices)
+{
+    RasterSurface s(u"PictureTEXTE"_s, 60, 60, 1);
+    std::vector<SurfaceChange> seen;
+    s.setChangeCallback([&](SurfaceChange c) { seen.push_back(c); });
+    const quint64 start = s.changeCount();
+    s.line(0, 0, 300, 300, Qt::black, LineStyle::Fill);
+    s.refresh();
+    s.setHeight(70);
+    s.setCurrentX(100);
+    s.clear();
+    EXPECT_EQ(seen, (std::vector{SurfaceChange::Drawn, SurfaceChange::Refreshed, SurfaceChange::Resized,
+                                 SurfaceChange::Cleared}));
+    EXPECT_EQ(s.changeCount(), start + 4);
+    EXPECT_EQ(nonWhite(s.image()), 0);
+    EXPECT_EQ(s.currentX(), 0);
+    EXPECT_FALSE(s.setHeight(-3));
+    EXPECT_EQ(seen.size(), 4u);
+}
+
+TEST(RasterSurface, TestMetricsMeasureLikeTheTrace)
+{
+    RasterSurface s(u"PictureTEXTE"_s, 600, 100, 1, std::make_shared<TestMetrics>());
+    EXPECT_EQ(s.textWidth(u"Wq"_s), 240);
+    EXPECT_EQ(s.textHeight(QString()), 240);
+    s.setFontSize(12);
+    s.print(u"H"_s);
+    EXPECT_EQ(s.currentX(), 144);
+    s.newLine();
+    EXPECT_EQ(s.currentX(), 0);
+    EXPECT_EQ(s.currentY(), 288);
+    EXPECT_GT(nonWhite(s.image()), 0); // still drawn with the real font
+}
+
+TEST(RasterSurface, RealFontsByDefault)
+{
+    RasterSurface s(u"PictureTEXTE"_s, 600, 100, 1);
+    EXPECT_NEAR(s.textWidth(u"W"_s), 184, 1.5);
+    s.newLine();
+    EXPECT_NEAR(s.currentY(), 217.8, 1.5);
+}
+
+// The long arrow of FLECHE (extension + arrow in Symbol) is one unbroken stroke.
+TEST(RasterSurface, LongArrowIsContinuous)
+{
+    for (const auto &[r, size] : {std::pair{1, 10}, {1, 14}, {2, 10}, {2, 14}, {2, 20}}) {
+        RasterSurface s(u"PictureTEXTE"_s, 100, 40, r);
+        s.setFontSize(size);
+        s.setFontName(u"Symbol"_s);
+        s.print(QString::fromUtf8("\u00be\u00ae"));
+        const QImage &img = s.image();
+        int bestRow = 0, bestInk = 0;
+        for (int y = 0; y < img.height(); ++y) {
+            int ink = 0;
+            for (int x = 0; x < img.width(); ++x)
+                ink += qGray(img.pixel(x, y)) < 128;
+            if (ink > bestInk) {
+                bestInk = ink;
+                bestRow = y;
+            }
+        }
+        int first = -1, last = -1;
+        for (int x = 0; x < img.width(); ++x) {
+            if (qGray(img.pixel(x, bestRow)) < 128) {
+                if (first < 0)
+                    first = x;
+                last = x;
+            }
+        }
+        ASSERT_GE(first, 0);
+        for (int x = first; x <= last; ++x)
+            EXPECT_LT(qGray(img.pixel(x, bestRow)), 200)
+                << "gap at " << x << " ratio " << r << " size " << size;
+        EXPECT_GT(last - first + 1, 0.8 * s.currentX() / 15 * r) << r << " size " << size;
+    }
+}
+
+TEST(RasterSurface, DevicePixelRatioChangeKeepsTheDrawing)
+{
+    RasterSurface s(u"PictureTEXTE"_s, 40, 40, 1);
+    s.line(0, 0, 150, 150, Qt::red, LineStyle::Fill); // 11 x 11
+    s.setDevicePixelRatio(2);
+    EXPECT_EQ(s.image().size(), QSize(80, 80));
+    EXPECT_EQ(rgb(s.image(), 10, 10), 0xFF0000u);
+    EXPECT_TRUE(isWhite(s.image(), 30, 30));
+    s.setDevicePixelRatio(kNaN); // taken as 1
+    EXPECT_EQ(s.image().size(), QSize(40, 40));
+}
+
+} // namespace
