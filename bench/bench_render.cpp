@@ -3,6 +3,7 @@
 
 #include "core/render/offscreenhost.h"
 #include "core/render/pagerenderer.h"
+#include "core/surface/rastersurface.h"
 #include "core/surface/recordingsurface.h"
 #include "core/surface/tracelog.h"
 
@@ -52,6 +53,28 @@ void BM_RenderTypicalPageRecording(benchmark::State &st)
     }
 }
 BENCHMARK(BM_RenderTypicalPageRecording)->Unit(benchmark::kMicrosecond);
+
+// The page on the body's raster surface with the real fonts, as the window
+// draws it: clear, then the body (the surface grows or shrinks to it).
+void BM_RenderTypicalPageRaster(benchmark::State &st)
+{
+    const QString body = typicalPage();
+    OffscreenHost host;
+    auto *surface = static_cast<RasterSurface *>(&host.addSurface(
+        std::make_unique<RasterSurface>(QStringLiteral("PictureTEXTE"), 600, 1000, st.range(0) / 10.0)));
+    RenderState state;
+    PageRenderer renderer(state, host);
+    renderer.setSurface(surface);
+    for (auto _ : st) {
+        surface->clear();
+        surface->setHeight(1000);
+        state.pageHeight = 0;
+        renderer.RenderPageText(body);
+        benchmark::DoNotOptimize(surface->image().constBits());
+    }
+    st.counters["heightPx"] = surface->height();
+}
+BENCHMARK(BM_RenderTypicalPageRaster)->Arg(10)->Arg(20)->ArgName("ratio_x10")->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

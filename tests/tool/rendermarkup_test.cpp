@@ -5,6 +5,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QFile>
+#include <QImage>
+#include "core/surface/fontmeasurer.h"
+#include "core/surface/tracelog.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -104,4 +107,57 @@ TEST(RenderMarkupTool, MissingDataFolderIsNamed)
                                  kExampleBody);
     EXPECT_EQ(run.code, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("/nonexistent/vorlane-data")));
+}
+
+TEST(RenderMarkupTool, PngOfTheBody)
+{
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("page.png"));
+    const MarkupRun run = renderMarkup({QStringLiteral("--test-metrics"), QStringLiteral("--png"), png},
+                                       "##C011\r\n##RECT020010\r\n##PIY010\r\n\xc2\xb6\r\n");
+    EXPECT_EQ(run.code, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty()); // no trace unless asked with --trace
+    const QImage image(png);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.size(), QSize(600, 36)); // 540 twips
+    EXPECT_EQ(image.pixelColor(10, 5), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(30, 5), QColor(Qt::white));
+}
+
+TEST(RenderMarkupTool, PngAndTraceTogether)
+{
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("page.png"));
+    const MarkupRun run = renderMarkup({QStringLiteral("--test-metrics"), QStringLiteral("--png"), png,
+                                        QStringLiteral("--trace"), QStringLiteral("-")},
+                                       kExampleBody);
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.out, kExampleTrace);
+    const QImage image(png);
+    EXPECT_EQ(image.width(), 600);
+    EXPECT_GE(image.height(), 19); // 19.2 pixels high: the image may hold the partial pixel
+    EXPECT_LE(image.height(), 20);
+}
+
+TEST(RenderMarkupTool, EmptyBodyHasNoPng)
+{
+    QTemporaryDir dir;
+    const MarkupRun run = renderMarkup({QStringLiteral("--png"), dir.filePath(QStringLiteral("p.png"))}, "");
+    EXPECT_EQ(run.code, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("p.png")));
+}
+
+TEST(RenderMarkupTool, RealFontsWithoutTestMetrics)
+{
+    const MarkupRun run = renderMarkup({}, kExampleBody);
+    EXPECT_EQ(run.code, 0);
+    vorlane::FontMeasurer fonts;
+    vorlane::FontSpec arial12;
+    arial12.size = 12;
+    const double h = fonts.width(arial12, QStringLiteral("H"));
+    EXPECT_GT(h, 120); // not the test metrics' 144 for no reason: Arial's H is wide
+    const QList<QByteArray> lines = run.out.split('\n');
+    ASSERT_GE(lines.size(), 3);
+    const QByteArray x = "\"x\":" + vorlane::TraceLog::formatNumber(h).toUtf8() + ",";
+    EXPECT_TRUE(lines[1].contains(x)) << lines[1].constData() << " expected " << x.constData();
 }

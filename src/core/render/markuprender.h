@@ -21,10 +21,12 @@ struct MarkupRenderOptions {
 class MarkupRender {
 public:
     // The drawing trace of the body (JSON lines, ending with the "end"
-    // record), or nullopt with a message when it cannot be made.
+    // record), measured with the test metrics or the real fonts.
     static std::optional<QByteArray> trace(QStringView body, const MarkupRenderOptions &options,
                                            QString *error);
-    // The body surface as drawn with the real fonts, or nullopt with a message.
+    // The body surface PictureTEXTE as drawn on raster surfaces with the real
+    // fonts (laid out with the test metrics when asked), at its height after
+    // the body; nullopt with a message when it is 0 pixels high.
     static std::optional<QImage> picture(QStringView body, const MarkupRenderOptions &options, QString *error);
 };
 
