@@ -16,6 +16,7 @@ int recordCommand(const QStringList &args);
 int buildCourseCommand(const QStringList &args);
 int evalCommand(const QStringList &args); // eval [--radians] EXPR
 int calcCommand(const QStringList &args); // calc [--radians] [--scientific] EXPR
+int renderMarkupCommand(const QStringList &args);
 
 // Writes to standard output / standard error in UTF-8.
 void out(const QString &text);

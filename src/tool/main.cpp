@@ -49,6 +49,7 @@ int main(int argc, char **argv)
         {QStringLiteral("build-course"), buildCourseCommand},
         {QStringLiteral("eval"), evalCommand},
         {QStringLiteral("calc"), calcCommand},
+        {QStringLiteral("render-markup"), renderMarkupCommand},
     };
     const auto it = commands.find(command);
     if (it == commands.end()) {

@@ -1,0 +1,90 @@
+// Drawing a typical course page of 60 lines (text runs, style changes,
+// indexes, exponents, fractions, a root, vectors, bonds and dots).
+
+#include "core/render/offscreenhost.h"
+#include "core/render/pagerenderer.h"
+#include "core/surface/rastersurface.h"
+#include "core/surface/recordingsurface.h"
+#include "core/surface/tracelog.h"
+
+#include <QGuiApplication>
+#include <benchmark/benchmark.h>
+
+using namespace vorlane;
+
+namespace {
+
+QString typicalPage()
+{
+    const char *lines[] = {
+        "##SI14", "##BOL1", "##C003", "1. Énergie cinétique¶", "##SI10", "##BOL0", "##C000",
+        "Un solide de masse m, animé d'un mouvement de translation à la vitesse v, possède¶",
+        "l'énergie cinétique :¶", "##PIY010", "##SI12", "##POX060", "E", "##INDc", " = ", "##FRAC1#2", " m v",
+        "##EXP2", "¶", "##PIY010", "##SI10", "avec E", "##INDc", " en joules, m en kilogrammes et v en m", "##POINT",
+        "s", "##EXP-1", ".¶", "Dans un référentiel galiléen, la somme des forces extérieures est égale¶",
+        "au produit de la masse par l'accélération du centre d'inertie :¶", "##PIY010", "##POX060", "##VE1F",
+        "##INDext", " = m ", "##VE1a", "##INDG", "¶", "La célérité d'une corde tendue vaut :¶", "##SQD",
+        "##FRACT#μ", "##SQF2", "¶", "##PIY010", "H", "##K001", "##DECAHADEF", "O", "##LEWIS004000",
+        "##LEWIS010019", "##K001", "##DECAHADEF", "H¶", "##ALCE", "##RECT020010", "##ALGA", "¶",
+        "Fin de la page.¶", "##C011", "Attention aux unités !¶",
+    };
+    static_assert(std::size(lines) == 60);
+    QString body;
+    for (const char *l : lines)
+        body += QString::fromUtf8(l) + QStringLiteral("\r\n");
+    return body;
+}
+
+void BM_RenderTypicalPageRecording(benchmark::State &st)
+{
+    const QString body = typicalPage();
+    TraceLog log;
+    OffscreenHost host(&log);
+    DrawingSurface &surface = host.addSurface(std::make_unique<RecordingSurface>(
+        QStringLiteral("PictureTEXTE"), log, std::make_shared<TestMetrics>(), 600, 1000));
+    RenderState state;
+    PageRenderer renderer(state, host);
+    renderer.setSurface(&surface);
+    for (auto _ : st) {
+        log.clear();
+        state.pageHeight = 0;
+        renderer.RenderPageText(body);
+        benchmark::DoNotOptimize(log.lines().size());
+    }
+}
+BENCHMARK(BM_RenderTypicalPageRecording)->Unit(benchmark::kMicrosecond);
+
+// The page on the body's raster surface with the real fonts, as the window
+// draws it: clear, then the body (the surface grows or shrinks to it).
+void BM_RenderTypicalPageRaster(benchmark::State &st)
+{
+    const QString body = typicalPage();
+    OffscreenHost host;
+    auto *surface = static_cast<RasterSurface *>(&host.addSurface(
+        std::make_unique<RasterSurface>(QStringLiteral("PictureTEXTE"), 600, 1000, st.range(0) / 10.0)));
+    RenderState state;
+    PageRenderer renderer(state, host);
+    renderer.setSurface(surface);
+    for (auto _ : st) {
+        surface->clear();
+        surface->setHeight(1000);
+        state.pageHeight = 0;
+        renderer.RenderPageText(body);
+        benchmark::DoNotOptimize(surface->image().constBits());
+    }
+    st.counters["heightPx"] = surface->height();
+}
+BENCHMARK(BM_RenderTypicalPageRaster)->Arg(10)->Arg(20)->ArgName("ratio_x10")->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

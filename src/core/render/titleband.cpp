@@ -1,0 +1,81 @@
+#include "core/render/titleband.h"
+
+#include "core/render/renderhost.h"
+
+#include <cmath>
+
+namespace vorlane {
+
+namespace {
+
+struct SavedPosition {
+    DrawingSurface *surface;
+    double x = 0;
+    double y = 0;
+    explicit SavedPosition(DrawingSurface *s) : surface(s)
+    {
+        if (surface) {
+            x = surface->currentX();
+            y = surface->currentY();
+        }
+    }
+    ~SavedPosition()
+    {
+        if (surface) {
+            surface->setCurrentX(x);
+            surface->setCurrentY(y);
+        }
+    }
+};
+
+QColor upperColour(int style, int i)
+{
+    const int m = int(std::nearbyint(i / 2.0 + 225));
+    switch (style) {
+    case 0: return QColor(i + 195, m, 255);
+    case 1: return QColor(i + 195, 255, m);
+    case 2: return QColor(255, m, i + 195);
+    case 3: return QColor(255, 255, i + 195);
+    default: return QColor(i + 195, 255, 255);
+    }
+}
+
+QColor lowerColour(int style, int j)
+{
+    switch (style) {
+    case 0: return QColor(255 - 2 * j, 255 - j, 255);
+    case 1: return QColor(255 - 2 * j, 255, 255 - j);
+    case 2: return QColor(255, 255 - j, 255 - 2 * j);
+    case 3: return QColor(255, 255, 255 - 2 * j);
+    default: return QColor(255 - 2 * j, 255, 255);
+    }
+}
+
+} // namespace
+
+void TitleBand::PaintTitleBand(RenderHost &host, int style)
+{
+    DrawingSurface *titre = host.surface(QStringLiteral("titre"));
+    DrawingSurface *bastitre = host.surface(QStringLiteral("bastitre"));
+    const SavedPosition keepTitre(titre);
+    const SavedPosition keepBastitre(bastitre);
+    if (titre) {
+        titre->setHeight(60);
+        if (bastitre)
+            titre->setWidth(bastitre->width());
+    }
+    if (bastitre)
+        bastitre->setHeight(30);
+    if (style < 0 || style > 4)
+        return;
+    if (titre) {
+        for (int i = 0; i <= 60; ++i)
+            titre->line(0, 15 * i, titre->scaleWidth(), 15 * i, upperColour(style, i));
+    }
+    if (bastitre) {
+        for (int j = 30; j >= 0; --j)
+            bastitre->line(0, 15 * j, bastitre->scaleWidth(), 15 * j, lowerColour(style, j));
+    }
+}
+
+} // namespace vorlane
