@@ -2,6 +2,7 @@
 
 #include "core/course/pageindex.h"
 #include "core/platform/processes.h"
+#include "core/render/renderstate.h"
 
 #include <QString>
 #include <array>
@@ -53,6 +54,10 @@ struct Session {
     // Text variant of the screen-configuration window: 0, 1 while the screen is
     // too narrow, 2 once a resize found a wide screen.
     std::int16_t screenAlertMode = 0;
+
+    // The renderer's layout state, pageHeight and print mode, shared by every
+    // window that draws a body.
+    RenderState render;
 
     // Video of the page, and whether the media device was opened since the page
     // was shown.
