@@ -100,15 +100,6 @@ TEST_F(LaunchModuleTest, Code23StartsModule2WithItsExerciseFile)
     EXPECT_EQ(session.currentModule, 0);
 }
 
-TEST_F(LaunchModuleTest, Code521StartsModule2WithExerciseTen)
-{
-    ModuleLauncher launcher(folder, session, files, processes, prompts);
-    launcher.LaunchModule(521);
-    EXPECT_EQ(state.launchFileText(), u"Exercice 10.E32");
-    ASSERT_EQ(processes.starts.size(), 1);
-    EXPECT_EQ(processes.starts[0].program, exe(2));
-}
-
 TEST_F(LaunchModuleTest, Code500StartsNothingButClearsTheFileText)
 {
     state.setLaunchFileText(QStringLiteral("Exercice 01.E32"));

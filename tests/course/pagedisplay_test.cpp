@@ -261,29 +261,6 @@ protected:
     Navigator navigator{session, rows, display, launcher, host};
 };
 
-TEST_F(NavigateTest, PagAndPaCodesReachTheSamePage)
-{
-    navigator.Navigate(QStringLiteral("PAG001"));
-    EXPECT_EQ(rows.absolutePosition(), 1);
-    EXPECT_EQ(session.currentOrder, 1);
-    rows.moveLast();
-    navigator.Navigate(QStringLiteral("PA0001"));
-    EXPECT_EQ(rows.absolutePosition(), 1);
-    EXPECT_EQ(shownTitle(), u"Page 1");
-    EXPECT_EQ(session.historyPages[1], 1);
-    EXPECT_EQ(session.historyPages[2], 1);
-    EXPECT_EQ(host.log, (QStringList{QStringLiteral("busy"), QStringLiteral("idle"), QStringLiteral("busy"),
-                                     QStringLiteral("idle")}));
-}
-
-TEST_F(NavigateTest, MissingPageNumberShowsTheFirstRow)
-{
-    navigator.Navigate(QStringLiteral("PA0004"));
-    EXPECT_EQ(rows.absolutePosition(), 0);
-    EXPECT_EQ(shownTitle(), u"Page 2");
-    EXPECT_EQ(session.currentOrder, 3);
-}
-
 TEST_F(NavigateTest, NumberBeyondTheIndexShowsTheCurrentRowAgain)
 {
     navigator.Navigate(QStringLiteral("PA0003"));
