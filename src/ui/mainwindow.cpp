@@ -1,5 +1,6 @@
 #include "ui/mainwindow.h"
 
+#include "core/course/floatingmenu.h"
 #include "core/course/pageindexloader.h"
 #include "core/records/statefile.h"
 #include "core/render/titleband.h"
@@ -18,12 +19,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 
 namespace vorlane {
@@ -69,7 +72,7 @@ MainWindow::MainWindow(QString applicationFolder, Session &session, CourseRows &
       m_disc(m_folder, services.files, services.volumes, services.prompts, services.desktop),
       m_launcher(m_folder, session, services.files, services.processes, services.prompts),
       m_display(session, rows, *this), m_navigator(session, rows, m_display, m_launcher, *this),
-      m_renderer(session.render, *this)
+      m_renderer(session.render, *this), m_history(session, m_navigator, *this)
 {
     setObjectName(QStringLiteral("multim"));
     setWindowTitle(PageDisplay::productCaption());
@@ -145,19 +148,25 @@ void MainWindow::buildControls()
         auto *l = new LinkElement(QStringLiteral("Labelien"), i, m_body);
         if (i == 0)
             l->setCursor(Qt::PointingHandCursor);
-        connect(l, &LinkElement::clicked, this, [this](int index) { navigate(m_labels[size_t(index)]->tag()); });
+        connect(l, &LinkElement::clicked, this, &MainWindow::onTextLinkClicked);
+        l->installEventFilter(this);
         m_labels.push_back(l);
     }
     for (int i = 0; i < kImageCount; ++i) {
         auto *img = new LinkElement(QStringLiteral("Imagelien"), i, m_body);
         img->setCursor(Qt::PointingHandCursor);
-        connect(img, &LinkElement::clicked, this, [this](int index) {
-            const QString tag = m_images[size_t(index)]->tag();
-            // The floating menu of "FLOTTANT" links is opened by its own handler.
-            if (tag != u"FLOTTANT")
-                navigate(tag);
-        });
+        connect(img, &LinkElement::clicked, this, &MainWindow::onPictureLinkClicked);
         m_images.push_back(img);
+    }
+
+    // The floating menu of picture links tagged "FLOTTANT".
+    m_flottant = new QMenu(this);
+    m_flottant->setObjectName(QStringLiteral("flottant"));
+    for (int j = 0; j < FloatingMenu::kItemCount; ++j) {
+        QAction *item = m_flottant->addAction(QString());
+        item->setObjectName(QStringLiteral("choixflot_%1").arg(j));
+        item->setVisible(false);
+        connect(item, &QAction::triggered, this, [this, item] { navigate(item->data().toString()); });
     }
 
     // Tool bar.
@@ -216,6 +225,15 @@ void MainWindow::buildControls()
     auto *credits = band(toolButton(this, "Command13", g(G::Info), {}, QString::fromUtf8("C&rédits"),
                                     {694, 573, 98, 24}));
 
+    connect(m_avant, &QToolButton::clicked, this, [this] { m_history.Back(); });
+    connect(m_apres, &QToolButton::clicked, this, [this] { m_history.Forward(); });
+    const auto chapterStep = [this](QToolButton *button, int step) {
+        button->setCursor(Qt::WaitCursor);
+        m_navigator.ChapterStep(double(m_session.currentOrder) + step);
+        button->setCursor(m_labels[0]->cursor());
+    };
+    connect(m_avantcours, &QToolButton::clicked, this, [this, chapterStep] { chapterStep(m_avantcours, -1); });
+    connect(m_suite, &QToolButton::clicked, this, [this, chapterStep] { chapterStep(m_suite, 1); });
     connect(m_command2, &QToolButton::clicked, this, [this] { navigate(m_command2Tag); });
     connect(physique, &QToolButton::clicked, this, [this] { navigate(QStringLiteral("PAG028")); });
     connect(chimie, &QToolButton::clicked, this, [this] { navigate(QStringLiteral("PAG030")); });
@@ -265,10 +283,14 @@ void MainWindow::buildControls()
     m_code->setGeometry(10, 194, 380, 96);
     m_framebase->hide();
 
-    // Every drawn area reports the mouse; the link emphasis of a later handler
-    // needs it.
-    for (QWidget *w : {static_cast<QWidget *>(m_body), static_cast<QWidget *>(m_illus)})
+    // Moving the mouse over the window or one of its page areas clears the
+    // emphasis of every text link.
+    setMouseTracking(true);
+    for (QWidget *w : {static_cast<QWidget *>(m_body), static_cast<QWidget *>(m_illus),
+                       static_cast<QWidget *>(m_titre), m_frame, static_cast<QWidget *>(m_framebase)}) {
+        w->setMouseTracking(true);
         w->installEventFilter(this);
+    }
 }
 
 // ---- Load, resize, activation ------------------------------------------------
@@ -289,6 +311,9 @@ bool MainWindow::load()
     QCoreApplication::processEvents();
 
     TitleBand::PaintTitleBand(*this, 2);
+    // Painting a band in one of its styles sets the link-style flag; the flag
+    // is never cleared, so the bands of later pages cannot change it.
+    m_session.linkStyle = 1;
 
     PageIndexLoader(m_folder, m_desktop.files, m_rows, m_strip).LoadPageIndex(m_session.pageIndex);
     navigate(QStringLiteral("PAG001"));
@@ -364,6 +389,17 @@ void MainWindow::paintEvent(QPaintEvent *)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::Enter) {
+        if (auto *link = qobject_cast<LinkElement *>(watched)) {
+            const auto it = std::find(m_labels.begin(), m_labels.end(), link);
+            if (it != m_labels.end()) {
+                linkHover(int(it - m_labels.begin()));
+                emphasiseLink(int(it - m_labels.begin()));
+            }
+        }
+    } else if (event->type() == QEvent::MouseMove && !qobject_cast<LinkElement *>(watched)) {
+        linkHover(1000);
+    }
     // The wheel scrolls the page as the scroll bar does.
     if (event->type() == QEvent::Wheel && (watched == m_frame || watched == m_body) && m_scroll->isVisible()) {
         const auto *wheel = static_cast<QWheelEvent *>(event);
@@ -371,6 +407,77 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent *event)
+{
+    linkHover(1000);
+    QWidget::mouseMoveEvent(event);
+}
+
+void MainWindow::linkHover(int n)
+{
+    for (int i = 0; i < kLabelCount; ++i) {
+        if (i != n)
+            setLinkEmphasis(m_labels[size_t(i)], false);
+    }
+}
+
+void MainWindow::emphasiseLink(int n)
+{
+    if (n >= 0 && n < kLabelCount)
+        setLinkEmphasis(m_labels[size_t(n)], true);
+}
+
+void MainWindow::setLinkEmphasis(LinkElement *label, bool on)
+{
+    // The element keeps its geometry: the emphasis never moves the text after it.
+    QFont f = label->font();
+    if (m_session.linkStyle != 0)
+        f.setUnderline(on);
+    else
+        f.setBold(on);
+    if (f != label->font())
+        label->setFont(f);
+}
+
+void MainWindow::onTextLinkClicked(int index)
+{
+    LinkElement *label = m_labels[size_t(index)];
+    const QCursor pointer = m_labels[0]->cursor();
+    label->setCursor(Qt::WaitCursor);
+    navigate(label->tag());
+    label->setCursor(pointer);
+}
+
+void MainWindow::onPictureLinkClicked(int index)
+{
+    LinkElement *image = m_images[size_t(index)];
+    if (image->tag() == FloatingMenu::linkTag()) {
+        openFloatingMenu(index);
+        return;
+    }
+    image->setCursor(Qt::WaitCursor);
+    navigate(image->tag());
+    image->setCursor(Qt::PointingHandCursor);
+}
+
+void MainWindow::openFloatingMenu(int link)
+{
+    const FloatingMenu::Items items = FloatingMenu::itemsFor(m_session.floatMenu, link);
+    const QList<QAction *> actions = m_flottant->actions();
+    for (int j = 0; j < FloatingMenu::kItemCount && j < actions.size(); ++j) {
+        QAction *action = actions[j];
+        const FloatingMenu::Item &item = items[size_t(j)];
+        if (!item.visible) {
+            action->setVisible(false);
+            continue;
+        }
+        action->setText(item.caption);
+        action->setData(item.tag);
+        action->setVisible(true);
+    }
+    m_flottant->popup(QCursor::pos());
 }
 
 void MainWindow::onHelp()

@@ -3,6 +3,7 @@
 #include "core/app/courseopener.h"
 #include "core/app/disclocator.h"
 #include "core/app/startupchecks.h"
+#include "core/course/historymoves.h"
 #include "core/course/modulelauncher.h"
 #include "core/course/navigator.h"
 #include "core/course/pagedisplay.h"
@@ -23,6 +24,7 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
 class QScrollBar;
 class QToolButton;
@@ -71,6 +73,13 @@ public:
     // Hands a target code to the dispatcher (the buttons and links do).
     void navigate(const QString &code);
 
+    // The emphasis of the text link under the mouse: every Labelien element
+    // other than `n` loses it (1000: every element). The emphasis is
+    // underlining when the session's link-style flag is set, bold otherwise.
+    void linkHover(int n);
+    // Gives element `n` of Labelien the emphasis (the mouse entered it).
+    void emphasiseLink(int n);
+
     // ---- Controls, for the other windows and for tests -----------------------
     LinkElement *labelien(int i) const { return m_labels.at(size_t(i)); }
     LinkElement *imagelien(int i) const { return m_images.at(size_t(i)); }
@@ -82,6 +91,13 @@ public:
     QScrollBar *scrollBar() const { return m_scroll; }
     ProgressStripWidget *progressStrip() const { return m_strip; }
     QToolButton *contentsButton() const { return m_command2; }
+    QToolButton *backButton() const { return m_avant; }
+    QToolButton *forwardButton() const { return m_apres; }
+    QToolButton *chapterPreviousButton() const { return m_avantcours; }
+    QToolButton *chapterNextButton() const { return m_suite; }
+    // The floating menu `flottant` and its ten items `choixflot` (the item's
+    // data holds its Tag).
+    QMenu *floatingMenu() const { return m_flottant; }
     const QString &contentsTag() const { return m_command2Tag; }
     const QString &applicationFolder() const { return m_folder; }
 
@@ -136,6 +152,7 @@ protected:
     void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
     void buildControls();
@@ -146,6 +163,12 @@ private:
     SurfaceView *viewOf(const DrawingSurface &surface) const;
     // The lowest free element (empty Tag), else 0.
     static int freeElement(const std::vector<LinkElement *> &elements);
+    void onTextLinkClicked(int index);
+    void onPictureLinkClicked(int index);
+    // Fills `flottant` from the floating menu of picture link `link` and opens
+    // it at the mouse position.
+    void openFloatingMenu(int link);
+    void setLinkEmphasis(LinkElement *label, bool on);
     void onHelp();
     void onUpdate();
 
@@ -160,6 +183,7 @@ private:
     PageDisplay m_display;
     Navigator m_navigator;
     PageRenderer m_renderer;
+    HistoryMoves m_history;
 
     bool m_loaded = false;
     bool m_applyingSize = false;
@@ -185,6 +209,7 @@ private:
     QToolButton *m_avantcours = nullptr;
     QToolButton *m_suite = nullptr;
     QToolButton *m_print = nullptr;
+    QMenu *m_flottant = nullptr;
     QLabel *m_btexo = nullptr;
     QLabel *m_label16 = nullptr;
 

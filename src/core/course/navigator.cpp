@@ -23,8 +23,22 @@ void Navigator::showPage(double number)
 {
     if (const std::optional<int> position = m_session.pageIndex.PageByNumber(number))
         m_rows.setAbsolutePosition(*position);
+    showCurrentRow();
+}
+
+void Navigator::showCurrentRow()
+{
     AssignInt32(m_session.currentOrder, DecimalRead(m_rows.field(CoursField::index())));
     m_display.DisplayPage();
+}
+
+void Navigator::ChapterStep(double order)
+{
+    m_host.setBusyPointer(true);
+    if (const std::optional<int> position = m_session.pageIndex.PageByOrder(order))
+        m_rows.setAbsolutePosition(*position);
+    showCurrentRow();
+    m_host.setBusyPointer(false);
 }
 
 void Navigator::Navigate(QString &code)

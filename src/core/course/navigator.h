@@ -48,6 +48,12 @@ public:
         Navigate(copy);
     }
 
+    // The chapter steps (`avantcours` with currentOrder - 1, `suite` with
+    // currentOrder + 1): shows the page whose Index is `order`, through
+    // PageByOrder, whatever its page number. An order without a slot leaves
+    // the current row, which is shown again.
+    void ChapterStep(double order);
+
     // "PA" + the number in at least four digits: the page targets the program
     // builds itself.
     static QString pageTarget(long long number);
@@ -56,6 +62,8 @@ private:
     // Moves the data control to the row of the page number and shows it; a
     // number without a slot leaves the current row, which is shown again.
     void showPage(double number);
+    // Sets currentOrder from the row on display (TextIndex) and shows it.
+    void showCurrentRow();
 
     Session &m_session;
     CourseRows &m_rows;

@@ -38,6 +38,10 @@ struct Session {
     std::int32_t currentOrder = 0;
     // Floating menus of the page on display, filled by the renderer.
     FloatMenuTable floatMenu;
+    // The link-style flag: 0 at start, 1 once a title band was painted in one
+    // of its styles 0 to 4 (start-up paints style 2, so 1 from the first page
+    // on). Set, a text link under the mouse is underlined; clear, it turns bold.
+    std::int32_t linkStyle = 0;
 
     // Test handed to the test window (chapter number, 0 = none in progress) and
     // the page it hands back when it closes (0 = none).
