@@ -161,15 +161,15 @@ std::optional<qint64> X11Display::processId(quint32 window)
         return std::nullopt;
     // Programs that do not set _NET_WM_PID (Xt programs, old toolkits): ask
     // the server which local process owns the window.
-    xcb_res_client_id_spec_t spec{window, XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
+    xcb_res_client_id_spec_t query{window, XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
     Reply<xcb_res_query_client_ids_reply_t> r(
-        xcb_res_query_client_ids_reply(m_connection, xcb_res_query_client_ids(m_connection, 1, &spec), nullptr));
+        xcb_res_query_client_ids_reply(m_connection, xcb_res_query_client_ids(m_connection, 1, &query), nullptr));
     if (!r)
         return std::nullopt;
     for (xcb_res_client_id_value_iterator_t it = xcb_res_query_client_ids_ids_iterator(r.get()); it.rem;
          xcb_res_client_id_value_next(&it)) {
-        if ((it.data->spec.mask & XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID) &&
-            xcb_res_client_id_value_value_length(it.data) >= 1)
+        // Only the process id was asked for, so every value that has one is it.
+        if (xcb_res_client_id_value_value_length(it.data) >= 1)
             return qint64(*xcb_res_client_id_value_value(it.data));
     }
     return std::nullopt;
