@@ -60,10 +60,10 @@ protected:
         f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
     }
 
-    // The windows titled `title`, waiting up to 5 s for at least one.
+    // The windows titled `title`, waiting up to 15 s for at least one.
     QList<quint32> windowsTitled(const QString &title, bool wait = true)
     {
-        QDeadlineTimer deadline(5000);
+        QDeadlineTimer deadline(15000);
         for (;;) {
             QList<quint32> found;
             for (quint32 w : display.topLevelWindows()) {
@@ -81,7 +81,7 @@ protected:
     // window forward once it appears), up to 5 s.
     bool focusReaches(quint32 window)
     {
-        QDeadlineTimer deadline(5000);
+        QDeadlineTimer deadline(15000);
         while (display.focusWindow() != window && !deadline.hasExpired()) {
             QCoreApplication::processEvents();
             QThread::msleep(50);
@@ -143,7 +143,7 @@ TEST_F(BringToFrontTest, TopWindowsListsTitlesAndQuitClosesTheWindow)
     EXPECT_EQ(it->title, u"Module ondes");
 
     EXPECT_TRUE(top.postQuit(ondes[0]));
-    QDeadlineTimer deadline(5000);
+    QDeadlineTimer deadline(15000);
     while (!windowsTitled(QStringLiteral("Module ondes"), false).isEmpty() && !deadline.hasExpired())
         QThread::msleep(50);
     EXPECT_TRUE(windowsTitled(QStringLiteral("Module ondes"), false).isEmpty());
@@ -160,7 +160,7 @@ TEST(ProcessTreeTest, HoldsTheProcessItsChildrenAndTheirChildren)
     QProcess p;
     p.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("sh -c 'sleep 5; true' & wait")});
     ASSERT_TRUE(p.waitForStarted());
-    QDeadlineTimer deadline(3000);
+    QDeadlineTimer deadline(10000);
     QSet<qint64> tree;
     while (!deadline.hasExpired()) {
         tree = SystemProcesses::processTree(p.processId());
