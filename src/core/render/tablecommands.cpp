@@ -48,9 +48,13 @@ void rowLines(PageRenderer &r)
     r.line(left, top, right, top, l.borderColour[1]);
     r.line(left, bottom, right, bottom, l.borderColour[2]);
     r.line(left, top, left, bottom, l.borderColour[3]);
-    // Cells above 30 have no recorded border: no inner line for them.
-    for (int i = 2; i <= l.lastColumn && i <= 30; ++i)
-        r.line(l.columnLeft[size_t(i)], top, l.columnLeft[size_t(i)], bottom, l.borderColour[4]);
+    // An inner line is drawn only where a cell of this row starts: cells above
+    // 30 have no recorded border, and a number the row skipped would draw the
+    // border of another table.
+    for (int i = 2; i <= l.lastColumn && i <= 30; ++i) {
+        if (l.columnsOpened & (1u << i))
+            r.line(l.columnLeft[size_t(i)], top, l.columnLeft[size_t(i)], bottom, l.borderColour[4]);
+    }
     r.line(right, top, right, bottom, l.borderColour[5]);
 }
 
@@ -100,13 +104,14 @@ void TableCommands::openCell(PageRenderer &r, QStringView command)
         l.inTable = true;
         AssignInt32(l.rowTop, s.currentY());
         l.rowBottom = 0;
+        l.columnsOpened = 0;
     }
     AssignInt16(l.leftMargin, 15 * a + 120);
     AssignInt16(l.rightEdge, 15 * b - 120);
     AssignInt16(l.lastColumn, c);
     const auto cell = wholeOf(c);
-    if (cell && *cell >= 0 && *cell <= 30)
-        AssignInt16(l.columnLeft[size_t(*cell)], 15 * a);
+    if (cell && *cell >= 0 && *cell <= 30 && AssignInt16(l.columnLeft[size_t(*cell)], 15 * a))
+        l.columnsOpened |= 1u << *cell;
     r.setX(l.leftMargin);
 }
 

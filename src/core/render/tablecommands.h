@@ -35,7 +35,9 @@ public:
     static void openCell(PageRenderer &r, QStringView command);
 
     // FINTAB and FINTAX: the row lines (top, bottom, left, inner, right, each
-    // in its colour), then a new line below the row at full width.
+    // in its colour), then a new line below the row at full width. Inner lines
+    // are drawn at the left border of cells 2 to lastColumn that this row
+    // opened (none for cells above 30 or numbers the row skipped).
     static void closeWithLines(PageRenderer &r);
     // FINTAX: the diagonal of the first cell, from (L1, rowTop) to
     // (columnLeft[2], rowBottom) in the top line's colour; the position stays
