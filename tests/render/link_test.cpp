@@ -73,8 +73,8 @@ TEST_F(Links, SplitAtTheLastHashAmongCharactersFiveToTheLastButOne)
     };
     const Case cases[] = {
         {"##LIERTvoir#PA0012", "voir", "PA0012"},
-        {"##LIERT#PAG1", "", "PAG1"},   // an empty label is still placed
-        {"##LIERTvoir#", nullptr, ""},  // a "#" in last place does not count
+        {"##LIERT#PAG1", "", "PAG1"},  // an empty label is still placed
+        {"##LIERTvoir#", nullptr, ""}, // a "#" in last place does not count
         {"##LIERTvoir", nullptr, ""},
         {"##LIERT", nullptr, ""},
         {"##LIERT##x", "#", "x"},
@@ -202,7 +202,8 @@ TEST_F(Links, HideAllClearsTargetsAndToolTips)
 
 TEST_F(Links, FloatingMenusGoToTheirOwnLink)
 {
-    render({"##LIERF03", "##ADMENun#PAG1", "##LIERF04", "##LIER1Titre", "##ADMENdeux#PAG2", "##ADMENtrois#PAG3"});
+    render({"##LIERF03", "##ADMENun#PAG1", "##LIERF04", "##LIER1Titre", "##ADMENdeux#PAG2",
+            "##ADMENtrois#PAG3"});
     EXPECT_EQ(state.layout.menuLink, 1);
     const auto m = records("menu");
     ASSERT_EQ(m.size(), 3u);

@@ -58,12 +58,12 @@ protected:
     std::vector<QJsonObject> pictures() const { return records("picture"); }
 };
 
-#define EXPECT_PICTURE(rec, ex, ey, ew, eh, efile)                                                         \
-    do {                                                                                                  \
-        EXPECT_EQ(num(rec, "x"), (ex));                                                                   \
-        EXPECT_EQ(num(rec, "y"), (ey));                                                                   \
-        EXPECT_EQ(num(rec, "w"), (ew));                                                                   \
-        EXPECT_EQ(num(rec, "h"), (eh));                                                                   \
+#define EXPECT_PICTURE(rec, ex, ey, ew, eh, efile)                                                           \
+    do {                                                                                                     \
+        EXPECT_EQ(num(rec, "x"), (ex));                                                                      \
+        EXPECT_EQ(num(rec, "y"), (ey));                                                                      \
+        EXPECT_EQ(num(rec, "w"), (ew));                                                                      \
+        EXPECT_EQ(num(rec, "h"), (eh));                                                                      \
         EXPECT_EQ(str(rec, "file"), QString::fromLatin1(efile));                                             \
     } while (0)
 
@@ -140,11 +140,15 @@ TEST_F(Pictures, NamesAreCutAfterTheirLastSeparator)
         const char *file; // nullptr: nothing drawn
     };
     const Case cases[] = {
-        {"##IXA..\\outside.png", nullptr},           {"##IXA../outside.png", nullptr},
-        {"##IXA..\\..\\etc\\cent.png", "cent.png"},   {"##IXAC:\\PCTsDATA\\cent.png", "cent.png"},
+        {"##IXA..\\outside.png", nullptr},
+        {"##IXA../outside.png", nullptr},
+        {"##IXA..\\..\\etc\\cent.png", "cent.png"},
+        {"##IXAC:\\PCTsDATA\\cent.png", "cent.png"},
         {"##IXA/tmp/../data/sub/../carre.bmp", "carre.bmp"},
-        {"##IXAsub/", nullptr},                       {"##IXA..", nullptr},
-        {"##IXAsub", nullptr},                        {"##IXA.", nullptr},
+        {"##IXAsub/", nullptr},
+        {"##IXA..", nullptr},
+        {"##IXAsub", nullptr},
+        {"##IXA.", nullptr},
     };
     for (const Case &c : cases) {
         log.clear();
@@ -209,7 +213,7 @@ TEST_F(Pictures, ObjMovesTheDrawingAndResetsTheLayout)
 {
     render({"##SI20", "A¶", "##OBJILLUS", "B¶", "##OBJPRINCIPAL", "C¶", "##OBJPRINCIPAL", "##OBJTIT", "D"});
     const auto r = records();
-    const QStringList expected = {u"print"_s, u"surface"_s, u"print"_s, u"surface"_s, u"print"_s,
+    const QStringList expected = {u"print"_s,   u"surface"_s, u"print"_s, u"surface"_s, u"print"_s,
                                   u"surface"_s, u"surface"_s, u"print"_s, u"height"_s};
     EXPECT_EQ(ops(), expected);
     EXPECT_EQ(str(r[1], "s"), u"PICTUREILLUS");
@@ -217,7 +221,7 @@ TEST_F(Pictures, ObjMovesTheDrawingAndResetsTheLayout)
     EXPECT_PRINT(r[2], 0, 0, "B"); // from the top left, in the start font
     EXPECT_EQ(num(r[2], "size"), 10);
     EXPECT_EQ(str(r[3], "s"), u"PictureTEXTE");
-    EXPECT_PRINT(r[4], 0, 0, "C"); // the body continues from its top left, over A
+    EXPECT_PRINT(r[4], 0, 0, "C");              // the body continues from its top left, over A
     EXPECT_EQ(str(r[5], "s"), u"PictureTEXTE"); // even when it is the current one
     EXPECT_EQ(str(r[6], "s"), u"titre");
     EXPECT_EQ(str(r[7], "s"), u"titre");
@@ -230,8 +234,8 @@ TEST_F(Pictures, ObjTailleFitsTheSurfaceAndOtherTextsOnlyReset)
 {
     render({"A¶", "B¶", "##OBJTAILLE", "C", "##PIY010", "##SI14", "##OBJXYZ", "D", "##OBJ TIT", "E"});
     const auto r = records();
-    const QStringList expected = {u"print"_s, u"print"_s, u"height"_s, u"print"_s, u"print"_s, u"print"_s,
-                                  u"height"_s};
+    const QStringList expected = {u"print"_s, u"print"_s, u"height"_s, u"print"_s,
+                                  u"print"_s, u"print"_s, u"height"_s};
     EXPECT_EQ(ops(), expected);
     EXPECT_EQ(num(r[2], "px"), 32); // 480 / 15
     EXPECT_PRINT(r[3], 0, 0, "C");
@@ -250,7 +254,8 @@ TEST(PicturesHost, ObjToASurfaceTheHostHasNotOnlyResets)
         std::make_unique<RecordingSurface>(u"Picture2"_s, log, std::make_shared<TestMetrics>(), 400, 300)));
     renderer.RenderPageText(u"##SI20\r\nA\r\n##OBJILLUS\r\nB\r\n"_s);
     ASSERT_EQ(log.lines().size(), 3u);
-    EXPECT_TRUE(log.lines()[1].contains(u"\"s\":\"Picture2\",\"x\":0,\"y\":0,\"text\":\"B\",\"font\":\"Arial\",\"size\":10"))
+    EXPECT_TRUE(log.lines()[1].contains(
+        u"\"s\":\"Picture2\",\"x\":0,\"y\":0,\"text\":\"B\",\"font\":\"Arial\",\"size\":10"))
         << log.lines()[1].toStdString();
 }
 
@@ -258,10 +263,12 @@ TEST(PicturesTrace, ABodyEndingOnTheIllustrationFitsIt)
 {
     MarkupRenderOptions options;
     options.testMetrics = true;
-    const auto trace = MarkupRender::trace(QString::fromUtf8("A¶\r\n##OBJILLUS\r\nB¶\r\nC¶\r\n"), options, nullptr);
+    const auto trace =
+        MarkupRender::trace(QString::fromUtf8("A¶\r\n##OBJILLUS\r\nB¶\r\nC¶\r\n"), options, nullptr);
     ASSERT_TRUE(trace);
-    EXPECT_TRUE(trace->endsWith("{\"op\":\"height\",\"s\":\"PICTUREILLUS\",\"px\":32}\n"
-                                "{\"op\":\"end\",\"s\":\"PICTUREILLUS\",\"pageHeight\":480,\"heightPx\":32}\n"))
+    EXPECT_TRUE(
+        trace->endsWith("{\"op\":\"height\",\"s\":\"PICTUREILLUS\",\"px\":32}\n"
+                        "{\"op\":\"end\",\"s\":\"PICTUREILLUS\",\"pageHeight\":480,\"heightPx\":32}\n"))
         << trace->constData();
 }
 

@@ -46,8 +46,8 @@ TEST_F(Table, CellsAndRowLines)
     ASSERT_EQ(p.size(), 5u);
     EXPECT_PRINT(p[0], 270, 0, "ab"); // 15 x 10 + 120 inside the left border
     EXPECT_PRINT(p[1], 270, 240, "cd");
-    EXPECT_PRINT(p[2], 3120, 0, "ef"); // the second cell starts at the top of the row
-    EXPECT_PRINT(p[3], 0, 480, "x");   // the row is as tall as its tallest cell
+    EXPECT_PRINT(p[2], 3120, 0, "ef");  // the second cell starts at the top of the row
+    EXPECT_PRINT(p[3], 0, 480, "x");    // the row is as tall as its tallest cell
     EXPECT_PRINT(p[4], 8880, 480, "y"); // the column is the full width again
     const auto l = lines();
     ASSERT_EQ(l.size(), 5u);
@@ -62,7 +62,7 @@ TEST_F(Table, InsideACellTheMarginsAreTheCells)
 {
     render({"##TAB01020001", "##ALDR", "ab¶", "##ALCE", "cd¶", "##FINTAB"});
     const auto p = prints();
-    EXPECT_PRINT(p[0], 2640, 0, "ab");                   // 200 x 15 - 120 - 240
+    EXPECT_PRINT(p[0], 2640, 0, "ab");                     // 200 x 15 - 120 - 240
     EXPECT_PRINT(p[1], (270 + 2880 - 240) / 2, 240, "cd"); // centred between 270 and 2880
 }
 
@@ -189,7 +189,8 @@ TEST_F(Table, GradientRowOneLinePerPixel)
         int k;
     };
     // k = nearest(y / 480 x 200 + 55), halves to even
-    const Row rows[] = {{0, 0, 55}, {1, 15, 61}, {2, 30, 68}, {6, 90, 92}, {16, 240, 155}, {31, 465, 249}, {32, 480, 255}};
+    const Row rows[] = {{0, 0, 55},     {1, 15, 61},    {2, 30, 68},   {6, 90, 92},
+                        {16, 240, 155}, {31, 465, 249}, {32, 480, 255}};
     for (const Row &r : rows) {
         EXPECT_LINE(l[r.i], 150, r.y, 6000, r.y);
         EXPECT_EQ(str(l[r.i], "color"), QColor(255, 255, r.k).name()) << r.y;
@@ -246,8 +247,8 @@ TEST(TableRaster, PinkRowKeepsItsTextReadable)
         OffscreenHost host;
         RenderState state;
         PageRenderer renderer(state, host);
-        auto *page = static_cast<RasterSurface *>(&host.addSurface(
-            std::make_unique<RasterSurface>(u"PictureTEXTE"_s, 600, 1000, 1.0, std::make_shared<TestMetrics>())));
+        auto *page = static_cast<RasterSurface *>(&host.addSurface(std::make_unique<RasterSurface>(
+            u"PictureTEXTE"_s, 600, 1000, 1.0, std::make_shared<TestMetrics>())));
         renderer.setSurface(page);
         renderer.RenderPageText(body);
         return page->image().copy();

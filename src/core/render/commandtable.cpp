@@ -99,10 +99,13 @@ const std::array kTests = {
     CommandTable::Test{u"FTABRET", Prefix, [](R &r, V) { TableCommands::closeAndReturn(r); }},
     // Pictures and surfaces
     CommandTable::Test{u"IJA", Prefix, [](R &r, V c) { PictureCommands::icon(r, c); }},
-    CommandTable::Test{u"IMA", Prefix, [](R &r, V c) { PictureCommands::PlacePicture(r, c.sliced(3), Mode::AtPosition); }},
-    CommandTable::Test{u"IXA", Prefix, [](R &r, V c) { PictureCommands::PlacePicture(r, c.sliced(3), Mode::Below); }},
+    CommandTable::Test{u"IMA", Prefix,
+                       [](R &r, V c) { PictureCommands::PlacePicture(r, c.sliced(3), Mode::AtPosition); }},
+    CommandTable::Test{u"IXA", Prefix,
+                       [](R &r, V c) { PictureCommands::PlacePicture(r, c.sliced(3), Mode::Below); }},
     CommandTable::Test{u"OBJ", Prefix, [](R &r, V c) { PictureCommands::object(r, c); }},
-    CommandTable::Test{u"IHDEF", Prefix, [](R &r, V c) { PictureCommands::PlacePicture(r, c.sliced(5), Mode::Sized); }},
+    CommandTable::Test{u"IHDEF", Prefix,
+                       [](R &r, V c) { PictureCommands::PlacePicture(r, c.sliced(5), Mode::Sized); }},
     // Horizontal and vertical position
     CommandTable::Test{u"POX", Prefix, [](R &r, V c) { StyleCommands::placeX(r, c); }},
     CommandTable::Test{u"PIX", Prefix, [](R &r, V c) { StyleCommands::moveX(r, c); }},

@@ -33,20 +33,29 @@ QColor tileColour(ImageLists::Icon icon)
     case I::DownArrow:
     case I::Home:
     case I::Link:
-    case I::Info: return kBlue;
+    case I::Info:
+        return kBlue;
     case I::Book:
-    case I::Pencil: return kTeal;
-    case I::Question: return kPurple;
-    case I::Video: return kRed;
+    case I::Pencil:
+        return kTeal;
+    case I::Question:
+        return kPurple;
+    case I::Video:
+        return kRed;
     case I::Calculator:
     case I::Magnifier:
-    case I::Printer: return kSlate;
+    case I::Printer:
+        return kSlate;
     case I::Picture:
     case I::Check:
-    case I::Flask: return kGreen;
-    case I::Warning: return kOrange;
-    case I::Atom: return kIndigo;
-    case I::Wave: return kCyan;
+    case I::Flask:
+        return kGreen;
+    case I::Warning:
+        return kOrange;
+    case I::Atom:
+        return kIndigo;
+    case I::Wave:
+        return kCyan;
     }
     return kBlue;
 }
@@ -307,26 +316,46 @@ std::optional<ImageLists::Icon> ImageLists::iconAt(int index)
 QString ImageLists::iconName(Icon icon)
 {
     switch (icon) {
-    case Icon::RightArrow: return QString::fromUtf8("flèche droite");
-    case Icon::LeftArrow: return QString::fromUtf8("flèche gauche");
-    case Icon::UpArrow: return QString::fromUtf8("flèche haut");
-    case Icon::DownArrow: return QString::fromUtf8("flèche bas");
-    case Icon::Book: return QStringLiteral("livre");
-    case Icon::Question: return QStringLiteral("test");
-    case Icon::Video: return QString::fromUtf8("vidéo");
-    case Icon::Calculator: return QStringLiteral("calculatrice");
-    case Icon::Picture: return QStringLiteral("image");
-    case Icon::Info: return QStringLiteral("information");
-    case Icon::Warning: return QStringLiteral("attention");
-    case Icon::Check: return QStringLiteral("correct");
-    case Icon::Home: return QStringLiteral("accueil");
-    case Icon::Magnifier: return QStringLiteral("recherche");
-    case Icon::Printer: return QStringLiteral("imprimante");
-    case Icon::Link: return QStringLiteral("lien");
-    case Icon::Pencil: return QStringLiteral("crayon");
-    case Icon::Flask: return QStringLiteral("chimie");
-    case Icon::Atom: return QStringLiteral("physique");
-    case Icon::Wave: return QStringLiteral("onde");
+    case Icon::RightArrow:
+        return QString::fromUtf8("flèche droite");
+    case Icon::LeftArrow:
+        return QString::fromUtf8("flèche gauche");
+    case Icon::UpArrow:
+        return QString::fromUtf8("flèche haut");
+    case Icon::DownArrow:
+        return QString::fromUtf8("flèche bas");
+    case Icon::Book:
+        return QStringLiteral("livre");
+    case Icon::Question:
+        return QStringLiteral("test");
+    case Icon::Video:
+        return QString::fromUtf8("vidéo");
+    case Icon::Calculator:
+        return QStringLiteral("calculatrice");
+    case Icon::Picture:
+        return QStringLiteral("image");
+    case Icon::Info:
+        return QStringLiteral("information");
+    case Icon::Warning:
+        return QStringLiteral("attention");
+    case Icon::Check:
+        return QStringLiteral("correct");
+    case Icon::Home:
+        return QStringLiteral("accueil");
+    case Icon::Magnifier:
+        return QStringLiteral("recherche");
+    case Icon::Printer:
+        return QStringLiteral("imprimante");
+    case Icon::Link:
+        return QStringLiteral("lien");
+    case Icon::Pencil:
+        return QStringLiteral("crayon");
+    case Icon::Flask:
+        return QStringLiteral("chimie");
+    case Icon::Atom:
+        return QStringLiteral("physique");
+    case Icon::Wave:
+        return QStringLiteral("onde");
     }
     return {};
 }
@@ -356,8 +385,8 @@ QImage ImageLists::icon(int list, int index, qreal devicePixelRatio)
     const auto which = iconAt(index);
     if (size == 0 || !which || !std::isfinite(devicePixelRatio))
         return {};
-    const quint64 key = (quint64(list) << 40) | (quint64(int(*which)) << 32)
-                      | quint64(std::lround(std::clamp(devicePixelRatio, 0.0, 100.0) * 1000));
+    const quint64 key = (quint64(list) << 40) | (quint64(int(*which)) << 32) |
+                        quint64(std::lround(std::clamp(devicePixelRatio, 0.0, 100.0) * 1000));
     auto it = m_cache.constFind(key);
     if (it != m_cache.constEnd())
         return *it;

@@ -131,7 +131,8 @@ void LinkCommands::textLink(PageRenderer &r, QStringView command)
 
 void LinkCommands::iconLink(PageRenderer &r, QStringView command)
 {
-    placePicture(r, 1, iconNumber(MarkupText::mid(command, 6, 2)), MarkupText::mid(command, 8).toString(), {});
+    placePicture(r, 1, iconNumber(MarkupText::mid(command, 6, 2)), MarkupText::mid(command, 8).toString(),
+                 {});
 }
 
 void LinkCommands::tipLink(PageRenderer &r, QStringView command)
@@ -139,13 +140,14 @@ void LinkCommands::tipLink(PageRenderer &r, QStringView command)
     const auto split = labelAndTarget(command);
     if (!split)
         return;
-    placePicture(r, 2, iconNumber(MarkupText::left(split->second, 2)), MarkupText::mid(split->second, 3).toString(),
-                 split->first.toString());
+    placePicture(r, 2, iconNumber(MarkupText::left(split->second, 2)),
+                 MarkupText::mid(split->second, 3).toString(), split->first.toString());
 }
 
 void LinkCommands::menuLink(PageRenderer &r, QStringView command)
 {
-    const int index = placePicture(r, 2, iconNumber(MarkupText::right(command, 2)), QStringLiteral("FLOTTANT"), {});
+    const int index =
+        placePicture(r, 2, iconNumber(MarkupText::right(command, 2)), QStringLiteral("FLOTTANT"), {});
     if (index >= 0)
         r.layout().menuLink = std::int16_t(index);
 }
@@ -163,7 +165,9 @@ void LinkCommands::menuEntry(PageRenderer &r, QStringView command)
     if (!entry)
         return;
     if (TraceLog *trace = r.host().trace())
-        trace->add("menu", {{"link", double(link)}, {"entry", double(*entry)}, {"caption", caption}, {"tag", target}});
+        trace->add(
+            "menu",
+            {{"link", double(link)}, {"entry", double(*entry)}, {"caption", caption}, {"tag", target}});
 }
 
 } // namespace vorlane

@@ -58,6 +58,9 @@ void OffscreenHost::setAreaWidths(double illustrationPx, double bodyPx)
                illustrationPx != 0 ? std::optional<double>(420) : std::nullopt);
 }
 
-void OffscreenHost::showVideoFrame(const QString &) { m_videoFrame = true; }
+void OffscreenHost::showVideoFrame(const QString &)
+{
+    m_videoFrame = true;
+}
 
 } // namespace vorlane

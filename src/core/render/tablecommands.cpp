@@ -36,7 +36,10 @@ void endRow(PageRenderer &r)
         AssignInt32(l.rowBottom, r.surface().currentY());
 }
 
-double rightBorder(const LayoutState &l) { return double(l.rightEdge) + 120; }
+double rightBorder(const LayoutState &l)
+{
+    return double(l.rightEdge) + 120;
+}
 
 void rowLines(PageRenderer &r)
 {
@@ -72,12 +75,18 @@ void belowRow(PageRenderer &r)
 QColor TableCommands::RowColour(int value)
 {
     switch (value) {
-    case 1: return QColor(220, 255, 230);
-    case 2: return QColor(255, 255, 220);
-    case 4: return QColor(220, 230, 255);
-    case 5: return QColor(255, 240, 220);
-    case 6: return QColor(255, 150, 150);
-    default: return PaletteColour(14);
+    case 1:
+        return QColor(220, 255, 230);
+    case 2:
+        return QColor(255, 255, 220);
+    case 4:
+        return QColor(220, 230, 255);
+    case 5:
+        return QColor(255, 240, 220);
+    case 6:
+        return QColor(255, 150, 150);
+    default:
+        return PaletteColour(14);
     }
 }
 
