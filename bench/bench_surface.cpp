@@ -73,11 +73,11 @@ BENCHMARK(BM_PrintPage)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 void BM_MeasureCommonTexts(benchmark::State &state)
 {
     const FontMeasurer m;
-    FontSpec spec;
+    FontSpec fontSpec;
     const QString w = QStringLiteral("W"), wq = QStringLiteral("Wq");
     for (auto _ : state) {
-        benchmark::DoNotOptimize(m.width(spec, w));
-        benchmark::DoNotOptimize(m.height(spec, wq));
+        benchmark::DoNotOptimize(m.width(fontSpec, w));
+        benchmark::DoNotOptimize(m.height(fontSpec, wq));
     }
 }
 BENCHMARK(BM_MeasureCommonTexts);

@@ -14,6 +14,8 @@ enum Exit : int {
 // Each subcommand takes the arguments after its name ("--" ends the options).
 int recordCommand(const QStringList &args);
 int buildCourseCommand(const QStringList &args);
+int indexCommand(const QStringList &args);       // index --course DIR
+int renderCourseCommand(const QStringList &args); // render --course DIR --page N ...
 int evalCommand(const QStringList &args); // eval [--radians] EXPR
 int calcCommand(const QStringList &args); // calc [--radians] [--scientific] EXPR
 int renderMarkupCommand(const QStringList &args);

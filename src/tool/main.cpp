@@ -47,6 +47,8 @@ int main(int argc, char **argv)
     const std::map<QString, std::function<int(const QStringList &)>> commands = {
         {QStringLiteral("record"), recordCommand},
         {QStringLiteral("build-course"), buildCourseCommand},
+        {QStringLiteral("index"), indexCommand},
+        {QStringLiteral("render"), renderCourseCommand},
         {QStringLiteral("eval"), evalCommand},
         {QStringLiteral("calc"), calcCommand},
         {QStringLiteral("render-markup"), renderMarkupCommand},

@@ -145,9 +145,9 @@ TEST(FontMapper, CourseFontsResolveToTheirTwins)
                  {"Comic Sans MS", "Comic Neue"}, {"Symbol", "DejaVu Serif"},
                  {"Wingdings", "DejaVu Sans"},    {"Unknown Font", "Liberation Sans"}};
     for (const Case &c : cases) {
-        FontSpec spec;
-        spec.name = QString::fromLatin1(c.name);
-        EXPECT_EQ(QFontInfo(FontMeasurer::makeFont(spec)).family(), QString::fromLatin1(c.family)) << c.name;
+        FontSpec fontSpec;
+        fontSpec.name = QString::fromLatin1(c.name);
+        EXPECT_EQ(QFontInfo(FontMeasurer::makeFont(fontSpec)).family(), QString::fromLatin1(c.family)) << c.name;
     }
 }
 

@@ -10,7 +10,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-FontSpec spec(const QString &name, double size, bool bold = false, bool italic = false,
+FontSpec fontSpec(const QString &name, double size, bool bold = false, bool italic = false,
               bool underline = false)
 {
     FontSpec f;
@@ -38,47 +38,47 @@ TEST(FontMeasurer, PixelSizesOfPointSizes)
 TEST(FontMeasurer, ArialTenPointInTwips)
 {
     const FontMeasurer m;
-    const FontSpec arial = spec(u"Arial"_s, 10);
+    const FontSpec arial = fontSpec(u"Arial"_s, 10);
     EXPECT_NEAR(m.width(arial, u"W"_s), 12.27 * 15, 1.5);
     EXPECT_NEAR(m.width(arial, u"Wq"_s), 19.48 * 15, 1.5);
     EXPECT_NEAR(m.height(arial, u"W"_s), 14.52 * 15, 1.5);
     EXPECT_EQ(m.width(arial, QString()), 0);
     EXPECT_DOUBLE_EQ(m.height(arial, QString()), m.height(arial, u"W"_s));
     // Times new roman is its metric twin: "W" is 1933/2048 em there too
-    EXPECT_NEAR(m.width(spec(u"Times new roman"_s, 10), u"W"_s), 12.27 * 15, 1.5);
+    EXPECT_NEAR(m.width(fontSpec(u"Times new roman"_s, 10), u"W"_s), 12.27 * 15, 1.5);
 }
 
 TEST(FontMeasurer, WidthsFollowThePixelSize)
 {
     const FontMeasurer m;
-    const double w10 = m.width(spec(u"Arial"_s, 10), u"Wq"_s);
-    const double w20 = m.width(spec(u"Arial"_s, 20), u"Wq"_s);
+    const double w10 = m.width(fontSpec(u"Arial"_s, 10), u"Wq"_s);
+    const double w20 = m.width(fontSpec(u"Arial"_s, 20), u"Wq"_s);
     EXPECT_NEAR(w20 / w10, 27.0 / 13.0, 0.01);
-    const double h10 = m.height(spec(u"Arial"_s, 10), u"W"_s);
-    const double h20 = m.height(spec(u"Arial"_s, 20), u"W"_s);
+    const double h10 = m.height(fontSpec(u"Arial"_s, 10), u"W"_s);
+    const double h20 = m.height(fontSpec(u"Arial"_s, 20), u"W"_s);
     EXPECT_NEAR(h20 / h10, 27.0 / 13.0, 0.02);
     // a text is as wide as its parts (no kerning between these letters)
-    EXPECT_NEAR(m.width(spec(u"Arial"_s, 12), u"abcdef"_s),
-                m.width(spec(u"Arial"_s, 12), u"abc"_s) + m.width(spec(u"Arial"_s, 12), u"def"_s), 0.5);
+    EXPECT_NEAR(m.width(fontSpec(u"Arial"_s, 12), u"abcdef"_s),
+                m.width(fontSpec(u"Arial"_s, 12), u"abc"_s) + m.width(fontSpec(u"Arial"_s, 12), u"def"_s), 0.5);
 }
 
 TEST(FontMeasurer, StylesThatChangeWidths)
 {
     const FontMeasurer m;
     const QString text = u"Physique et chimie"_s;
-    const double regular = m.width(spec(u"Arial"_s, 10), text);
-    EXPECT_GT(m.width(spec(u"Arial"_s, 10, true), text), regular);
-    EXPECT_DOUBLE_EQ(m.width(spec(u"Arial"_s, 10, false, false, true), text), regular);
-    EXPECT_NE(m.width(spec(u"Comic Sans MS"_s, 10), text), regular);
+    const double regular = m.width(fontSpec(u"Arial"_s, 10), text);
+    EXPECT_GT(m.width(fontSpec(u"Arial"_s, 10, true), text), regular);
+    EXPECT_DOUBLE_EQ(m.width(fontSpec(u"Arial"_s, 10, false, false, true), text), regular);
+    EXPECT_NE(m.width(fontSpec(u"Comic Sans MS"_s, 10), text), regular);
 }
 
 TEST(FontMeasurer, SymbolTextIsMeasuredAsDrawn)
 {
     const FontMeasurer m;
-    const FontSpec symbol = spec(u"Symbol"_s, 12);
+    const FontSpec symbol = fontSpec(u"Symbol"_s, 12);
     // "abg" is drawn as the Greek letters, which a Symbol run may also hold as such
     EXPECT_DOUBLE_EQ(m.width(symbol, u"abg"_s), m.width(symbol, QString::fromUtf8("αβγ")));
-    EXPECT_NE(m.width(symbol, u"abg"_s), m.width(spec(u"Times new roman"_s, 12), u"abg"_s));
+    EXPECT_NE(m.width(symbol, u"abg"_s), m.width(fontSpec(u"Times new roman"_s, 12), u"abg"_s));
     EXPECT_GT(m.width(symbol, QString::fromUtf8("\u00be\u00ae")),
               m.width(symbol, QString::fromUtf8("\u00ae")));
 }
@@ -86,7 +86,7 @@ TEST(FontMeasurer, SymbolTextIsMeasuredAsDrawn)
 TEST(FontMeasurer, ManyTextsStillMeasureTheSame)
 {
     const FontMeasurer m;
-    const FontSpec arial = spec(u"Arial"_s, 10);
+    const FontSpec arial = fontSpec(u"Arial"_s, 10);
     const double w = m.width(arial, u"W"_s);
     for (int i = 0; i < 5000; ++i)
         m.width(arial, QString::number(i));
@@ -97,8 +97,8 @@ TEST(FontMeasurer, ManyTextsStillMeasureTheSame)
 TEST(FontMeasurer, TestMetricsIgnoreTheFont)
 {
     const TestMetrics t;
-    EXPECT_EQ(t.width(spec(u"Symbol"_s, 10, true), u"Wq"_s), 240);
-    EXPECT_EQ(t.height(spec(u"Arial"_s, 12), QString()), 288);
+    EXPECT_EQ(t.width(fontSpec(u"Symbol"_s, 10, true), u"Wq"_s), 240);
+    EXPECT_EQ(t.height(fontSpec(u"Arial"_s, 12), QString()), 288);
 }
 
 } // namespace

@@ -1,6 +1,18 @@
 #pragma once
 
+#include "core/course/pageindex.h"
+#include "core/platform/processes.h"
+#include "core/render/renderstate.h"
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
 namespace vorlane {
+
+// The floating-menu table: for each link image 0..20, entries 0..9, columns
+// 0..2 (column 1 the entry's caption, column 2 its target code).
+using FloatMenuTable = std::array<std::array<std::array<QString, 3>, 10>, 21>;
 
 // The values the windows of one course-window run share (history, page index,
 // current order, test progress, calculator memory...). One object, created with
@@ -8,6 +20,49 @@ namespace vorlane {
 struct Session {
     // Memory register of the calculator; survives closing the calculator window.
     double calculatorMemory = 0;
+
+    // ---- Course window ------------------------------------------------------
+
+    // Pages seen: slots 1..100 hold page numbers (0 = empty); historyPos is the
+    // slot of the page on display (0 before the first page); while
+    // recordInHistory is true every page displayed is recorded (a history move
+    // clears it for its own display).
+    std::array<std::int16_t, 101> historyPages{};
+    std::int16_t historyPos = 0;
+    bool recordInHistory = true;
+
+    // Row positions of page numbers and ordering indexes (PageByNumber,
+    // PageByOrder), loaded at start-up.
+    PageIndex pageIndex;
+    // `Index` of the page on display.
+    std::int32_t currentOrder = 0;
+    // Floating menus of the page on display, filled by the renderer.
+    FloatMenuTable floatMenu;
+
+    // Test handed to the test window (chapter number, 0 = none in progress) and
+    // the page it hands back when it closes (0 = none).
+    std::int16_t pendingExercise = 0;
+    std::int16_t exerciseReturnPage = 0;
+    // Page chosen in the search window (0 = none).
+    std::int32_t searchResultPage = 0;
+
+    // Companion programs started in this run: task id by module number (slots
+    // 0..40, 0 = not started), and the last CountRunningModules result.
+    std::array<TaskId, 41> companionTasks{};
+    std::int16_t currentModule = 0;
+
+    // Text variant of the screen-configuration window: 0, 1 while the screen is
+    // too narrow, 2 once a resize found a wide screen.
+    std::int16_t screenAlertMode = 0;
+
+    // The renderer's layout state, pageHeight and print mode, shared by every
+    // window that draws a body.
+    RenderState render;
+
+    // Video of the page, and whether the media device was opened since the page
+    // was shown.
+    QString videoName;
+    bool videoOpen = false;
 };
 
 } // namespace vorlane

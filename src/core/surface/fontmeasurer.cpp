@@ -38,14 +38,14 @@ int FontMeasurer::pixelSize(double points)
     return int(px);
 }
 
-QFont FontMeasurer::makeFont(const FontSpec &spec)
+QFont FontMeasurer::makeFont(const FontSpec &fontSpec)
 {
     QFont f;
-    f.setFamilies(FontMapper::families(spec.name));
-    f.setPixelSize(pixelSize(spec.size));
-    f.setBold(spec.bold);
-    f.setItalic(spec.italic);
-    f.setUnderline(spec.underline);
+    f.setFamilies(FontMapper::families(fontSpec.name));
+    f.setPixelSize(pixelSize(fontSpec.size));
+    f.setBold(fontSpec.bold);
+    f.setItalic(fontSpec.italic);
+    f.setUnderline(fontSpec.underline);
     // Horizontal hinting would round advances to whole pixels and make drawn text
     // drift from what was measured.
     f.setHintingPreference(QFont::PreferVerticalHinting);
@@ -55,72 +55,72 @@ QFont FontMeasurer::makeFont(const FontSpec &spec)
     return f;
 }
 
-FontMeasurer::Entry &FontMeasurer::entry(const FontSpec &spec) const
+FontMeasurer::Entry &FontMeasurer::entry(const FontSpec &fontSpec) const
 {
-    if (m_last && spec.size == m_lastSpec.size && spec.bold == m_lastSpec.bold &&
-        spec.italic == m_lastSpec.italic && spec.name == m_lastSpec.name)
+    if (m_last && fontSpec.size == m_lastSpec.size && fontSpec.bold == m_lastSpec.bold &&
+        fontSpec.italic == m_lastSpec.italic && fontSpec.name == m_lastSpec.name)
         return *m_last;
-    const QString key = cacheKey(spec);
+    const QString key = cacheKey(fontSpec);
     auto it = m_entries.find(key);
     if (it == m_entries.end()) {
-        FontSpec plain = spec;
+        FontSpec plain = fontSpec;
         plain.underline = false;
         const QFont f = makeFont(plain);
         it = m_entries.insert(key, std::make_shared<Entry>(Entry{f, QFontMetricsF(f), {}, std::nullopt}));
     }
-    m_lastSpec = spec;
+    m_lastSpec = fontSpec;
     m_last = it->get();
     return *m_last;
 }
 
-double FontMeasurer::width(const FontSpec &spec, const QString &text) const
+double FontMeasurer::width(const FontSpec &fontSpec, const QString &text) const
 {
     if (text.isEmpty())
         return 0;
     std::lock_guard lock(m_mutex);
-    Entry &e = entry(spec);
+    Entry &e = entry(fontSpec);
     auto cached = e.widths.constFind(text);
     if (cached != e.widths.constEnd())
         return *cached;
-    const double w = e.metrics.horizontalAdvance(FontMapper::mapText(spec.name, text)) * kTwipsPerPixel;
+    const double w = e.metrics.horizontalAdvance(FontMapper::mapText(fontSpec.name, text)) * kTwipsPerPixel;
     if (e.widths.size() >= kMaxCachedWidths)
         e.widths.clear();
     e.widths.insert(text, w);
     return w;
 }
 
-double FontMeasurer::height(const FontSpec &spec, const QString &) const
+double FontMeasurer::height(const FontSpec &fontSpec, const QString &) const
 {
     std::lock_guard lock(m_mutex);
-    return entry(spec).metrics.height() * kTwipsPerPixel;
+    return entry(fontSpec).metrics.height() * kTwipsPerPixel;
 }
 
-QFont FontMeasurer::font(const FontSpec &spec) const
+QFont FontMeasurer::font(const FontSpec &fontSpec) const
 {
     std::lock_guard lock(m_mutex);
-    QFont f = entry(spec).font;
-    f.setUnderline(spec.underline);
+    QFont f = entry(fontSpec).font;
+    f.setUnderline(fontSpec.underline);
     return f;
 }
 
-double FontMeasurer::ascentPixels(const FontSpec &spec) const
+double FontMeasurer::ascentPixels(const FontSpec &fontSpec) const
 {
     std::lock_guard lock(m_mutex);
-    return entry(spec).metrics.ascent();
+    return entry(fontSpec).metrics.ascent();
 }
 
-double FontMeasurer::drawnAdvancePixels(const FontSpec &spec, const QString &drawn) const
+double FontMeasurer::drawnAdvancePixels(const FontSpec &fontSpec, const QString &drawn) const
 {
     if (drawn.isEmpty())
         return 0;
     std::lock_guard lock(m_mutex);
-    return entry(spec).metrics.horizontalAdvance(drawn);
+    return entry(fontSpec).metrics.horizontalAdvance(drawn);
 }
 
-FontMeasurer::ArrowShaft FontMeasurer::arrowShaft(const FontSpec &spec) const
+FontMeasurer::ArrowShaft FontMeasurer::arrowShaft(const FontSpec &fontSpec) const
 {
     std::lock_guard lock(m_mutex);
-    Entry &e = entry(spec);
+    Entry &e = entry(fontSpec);
     if (e.shaft)
         return *e.shaft;
     // Without the glyph, a bar of the strike-out line's place and weight.

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+namespace vorlane {
+
+// Opens the course database for the main window's data control: points it at
+// the file, refreshes it and opens the table "cours" once.
+class CourseOpener {
+public:
+    virtual ~CourseOpener() = default;
+
+    enum class Result {
+        Opened,
+        Unreadable, // the file exists but cannot be read as a course (damaged)
+    };
+    virtual Result open(const QString &databasePath) = 0;
+};
+
+} // namespace vorlane

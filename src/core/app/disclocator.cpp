@@ -1,0 +1,69 @@
+#include "core/app/disclocator.h"
+
+#include <QFileInfo>
+
+namespace vorlane {
+
+DiscLocator::DiscLocator(QString applicationFolder, const Files &files, const Volumes &volumes,
+                         Prompts &prompts, Desktop &desktop)
+    : m_applicationFolder(WithFinalSlash(applicationFolder)), m_files(files), m_volumes(volumes),
+      m_prompts(prompts), m_desktop(desktop)
+{
+}
+
+Message DiscLocator::insertDiscMessage()
+{
+    return {QString::fromUtf8("Veuillez introduire le CD-ROM « CALDERINE » dans le lecteur."),
+            QStringLiteral("CD-ROM absent"), MessageIcon::Exclamation, MessageButtons::RetryCancel};
+}
+
+void DiscLocator::LocateDataFile(QString &name)
+{
+    locate(name, QStringLiteral("PCTsDATA"), true, m_dataFolder);
+}
+
+void DiscLocator::LocateVideoFile(QString &name)
+{
+    locate(name, QStringLiteral("PCTSV"), false, m_videoFolder);
+}
+
+void DiscLocator::locate(QString &name, const QString &discFolder, bool tryApplicationFolder,
+                         QString &lastFolder)
+{
+    if (name.trimmed().isEmpty())
+        return;
+    // Names were written with the disc platform's "\"; authors here may write "/".
+    const qsizetype cut = std::max(name.lastIndexOf(u'\\'), name.lastIndexOf(u'/'));
+    const QString bare = name.mid(cut + 1);
+    if (bare.isEmpty()) {
+        name.clear();
+        return;
+    }
+
+    if (tryApplicationFolder) {
+        if (const auto found = m_files.resolve(m_applicationFolder + bare)) {
+            name = *found;
+            return;
+        }
+    }
+
+    for (;;) {
+        const QStringList roots = m_volumes.roots();
+        for (const QString &root : roots) {
+            const QString folder = WithFinalSlash(root) + discFolder + u'/';
+            if (const auto found = m_files.resolve(folder + bare)) {
+                // The folder as it is spelled on this disc.
+                lastFolder = WithFinalSlash(QFileInfo(*found).path());
+                name = *found;
+                return;
+            }
+        }
+        if (m_prompts.ask(insertDiscMessage()) != MessageAnswer::Retry) {
+            name.clear();
+            m_desktop.beep();
+            return;
+        }
+    }
+}
+
+} // namespace vorlane

@@ -1,0 +1,84 @@
+#include "core/course/pageindexloader.h"
+
+#include "core/course/pagerecord.h"
+#include "core/records/recordfile.h"
+#include "core/records/statefile.h"
+#include "core/text/decimal.h"
+
+namespace vorlane {
+
+PageIndexLoader::PageIndexLoader(QString applicationFolder, Files &files, CourseRows &rows, ProgressStrip *strip)
+    : m_folder(WithFinalSlash(applicationFolder)), m_files(files), m_rows(rows), m_strip(strip)
+{
+}
+
+int PageIndexLoader::prepare(PageIndex &index)
+{
+    if (m_strip)
+        m_strip->centre();
+    m_rows.moveLast();
+    const int n = m_rows.absolutePosition();
+    index.reset(n + 1);
+    m_rows.moveFirst();
+    return n;
+}
+
+void PageIndexLoader::fill(double numerator, double denominator)
+{
+    // A one-row table divides by zero: the strip is simply not drawn.
+    if (m_strip && denominator > 0)
+        m_strip->fill(numerator / denominator);
+}
+
+PageIndexLoader::Source PageIndexLoader::LoadPageIndex(PageIndex &index)
+{
+    const StateFile state(m_folder);
+    const std::optional<QString> cache = m_files.resolve(m_folder + cacheFileName());
+    if (state.indexCacheState() == u"VOIR" || !cache) {
+        BuildPageIndex(index);
+        return Source::Rebuilt;
+    }
+
+    const int n = prepare(index);
+    const RecordFile file(*cache);
+    const QStringList records = n >= 0 ? file.readRange(1, 2 * (n + 1)) : QStringList();
+    for (int i = 0; i <= n; ++i) {
+        fill(i, n);
+        PageIndex::assign(index.byNumber, i + 1, DecimalRead(records.value(2 * i)));
+        PageIndex::assign(index.byOrder, i + 1, DecimalRead(records.value(2 * i + 1)));
+    }
+    if (m_strip)
+        m_strip->finish();
+    return Source::Cache;
+}
+
+void PageIndexLoader::BuildPageIndex(PageIndex &index)
+{
+    m_files.remove(m_folder + cacheFileName());
+    const int n = prepare(index);
+
+    for (int i = 0; i <= n; ++i) {
+        fill(i, 2.0 * n);
+        // A failed move leaves the previous row in the bound controls, and
+        // that row is counted again at this position, as the controls show it.
+        m_rows.setAbsolutePosition(i);
+        PageIndex::assign(index.byNumber, DecimalRead(m_rows.field(CoursField::numeropage())), i);
+        PageIndex::assign(index.byOrder, DecimalRead(m_rows.field(CoursField::index())), i);
+    }
+
+    std::vector<std::pair<int, QString>> records;
+    records.reserve(size_t(2 * (n + 1)));
+    for (int i = 0; i <= n; ++i) {
+        fill(n + i, 2.0 * n);
+        records.emplace_back(2 * i + 1, QString::number(index.byNumber[size_t(i) + 1]));
+        records.emplace_back(2 * i + 2, QString::number(index.byOrder[size_t(i) + 1]));
+    }
+    const RecordFile file(m_folder + cacheFileName());
+    file.writeMany(records); // an empty table still leaves an (empty) cache file
+
+    StateFile(m_folder).setIndexCacheState(QStringLiteral("VU"));
+    if (m_strip)
+        m_strip->finish();
+}
+
+} // namespace vorlane

@@ -1,0 +1,20 @@
+#include "ui/platform/qtscreen.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace vorlane {
+
+QRect QtScreen::geometry() const
+{
+    QScreen *screen = m_window ? m_window->screen() : nullptr;
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry() : QRect();
+}
+
+double QtScreen::widthTwips() const { return geometry().width() * 15.0; }
+double QtScreen::heightTwips() const { return geometry().height() * 15.0; }
+QPoint QtScreen::originPx() const { return geometry().topLeft(); }
+
+} // namespace vorlane

@@ -1,0 +1,325 @@
+// Start-up of the course window: screen checks, database checks, the first
+// page, the resize rules and the controls.
+
+#include "windowfixture.h"
+
+#include "ui/linkelement.h"
+#include "ui/progressstrip.h"
+#include "ui/surfaceview.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QScrollBar>
+#include <QToolButton>
+
+using namespace vorlane;
+using namespace vorlane::testing;
+
+namespace {
+
+void expectEndingMessage(const FakePrompts &prompts, const char *text)
+{
+    ASSERT_EQ(prompts.asked.size(), 1);
+    EXPECT_EQ(prompts.asked[0].text, QString::fromUtf8(text));
+    EXPECT_EQ(prompts.asked[0].title, QString::fromUtf8("Exécution impossible"));
+    EXPECT_EQ(prompts.asked[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(prompts.asked[0].buttons, MessageButtons::Ok);
+}
+
+using StartupTest = WindowFixture;
+
+TEST_F(StartupTest, ScreenOf699PixelsStopsBeforeTheDatabaseIsLookedAt)
+{
+    // No database either: only the screen message may appear.
+    screen.widthPx = 699;
+    EXPECT_FALSE(start());
+    expectEndingMessage(prompts, "La configyaration d'écran est inadaptée");
+    EXPECT_FALSE(QFile::exists(file("TEMPTS.TMP")));
+}
+
+TEST_F(StartupTest, ScreenOf700PixelsStartsInTheDesignedState)
+{
+    useBundledCourse();
+    screen.widthPx = 700;
+    makeWindow();
+    window->move(3, 4);
+    ASSERT_TRUE(window->load());
+    EXPECT_TRUE(prompts.asked.isEmpty());
+    EXPECT_EQ(window->pos(), QPoint(3, 4));
+    EXPECT_EQ(window->size(), QSize(800, 600));
+    EXPECT_EQ(session->screenAlertMode, 0);
+}
+
+TEST_F(StartupTest, ScreenOf810PixelsKeepsAMaximizedWindowMaximized)
+{
+    useBundledCourse();
+    screen.widthPx = 810;
+    makeWindow();
+    window->move(3, 4);
+    ASSERT_TRUE(window->load());
+    EXPECT_EQ(window->pos(), QPoint(3, 4));
+    window->showMaximized();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window->windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(session->screenAlertMode, 0);
+}
+
+TEST_F(StartupTest, ScreenOf811PixelsCentresAnd800x600WindowAndUndoesMaximizing)
+{
+    useBundledCourse();
+    screen.widthPx = 811;
+    screen.heightPx = 768;
+    ASSERT_TRUE(start());
+    // (811 - 800) / 2 = 5.5, to even 6; (768 - 600) / 2 = 84.
+    EXPECT_EQ(window->pos(), QPoint(6, 84));
+    EXPECT_EQ(window->size(), QSize(800, 600));
+    // Showing the window was its first resize: it only set the mode.
+    EXPECT_EQ(session->screenAlertMode, 2);
+    window->move(40, 40);
+    window->showMaximized();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window->windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(window->size(), QSize(800, 600));
+    EXPECT_EQ(window->pos(), QPoint(6, 84));
+}
+
+TEST_F(StartupTest, DraggingTheBorderOfANormalWindowSnapsBack)
+{
+    useBundledCourse();
+    screen.widthPx = 800;
+    ASSERT_TRUE(start());
+    window->resize(900, 650);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->size(), QSize(800, 600));
+    window->resize(640, 480);
+    EXPECT_EQ(window->size(), QSize(800, 600));
+}
+
+TEST_F(StartupTest, MissingDatabaseEndsTheStart)
+{
+    EXPECT_FALSE(start());
+    expectEndingMessage(prompts, "Base de données absente");
+}
+
+TEST_F(StartupTest, DamagedDatabaseEndsTheStartInsteadOfShowingEmptyPages)
+{
+    QFile f(file("PcTs.sqlite"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray("SQLite format 3\0", 16) + QByteArray(4000, '\x5a'));
+    f.close();
+    EXPECT_FALSE(start());
+    expectEndingMessage(prompts, "Base de données illisible");
+}
+
+TEST_F(StartupTest, DatabaseWithoutACourseTableIsUnreadable)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("no-cours"));
+        db.setDatabaseName(file("PcTs.sqlite"));
+        ASSERT_TRUE(db.open());
+        QSqlQuery(db).exec(QStringLiteral("CREATE TABLE Autre (x INTEGER)"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("no-cours"));
+    EXPECT_FALSE(start());
+    expectEndingMessage(prompts, "Base de données illisible");
+}
+
+TEST_F(StartupTest, FirstPageShownIsPage1WithItsRecordAndHistory)
+{
+    useBundledCourse();
+    ASSERT_TRUE(start());
+    EXPECT_EQ(shownNumber(), u"1");
+    EXPECT_EQ(window->findChild<QLineEdit *>(QStringLiteral("TextID"))->text(), u"1");
+    EXPECT_EQ(window->findChild<QLineEdit *>(QStringLiteral("Textitre"))->text(), u"Accueil");
+    EXPECT_EQ(session->historyPos, 1);
+    EXPECT_EQ(session->historyPages[1], 1);
+    EXPECT_FALSE(window->findChild<QToolButton *>(QStringLiteral("avant"))->isEnabled());
+    EXPECT_FALSE(window->findChild<QToolButton *>(QStringLiteral("apres"))->isEnabled());
+    EXPECT_EQ(window->contentsButton()->text(), u"Accueil");
+    EXPECT_EQ(window->contentsTag(), u"PA0001");
+    // The cover and the strip are gone, the page area is shown.
+    EXPECT_FALSE(window->imagelien(0)->isVisible());
+    EXPECT_FALSE(window->progressStrip()->isVisible());
+    EXPECT_TRUE(window->pageFrame()->isVisible());
+    EXPECT_TRUE(window->illustration()->isVisible());
+    EXPECT_FALSE(window->findChild<QWidget *>(QStringLiteral("Framebase"))->isVisible());
+    // The state file was reset at start.
+    EXPECT_EQ(state().moduleFlag(30), u"NON");
+    EXPECT_EQ(state().launchFileText(), u"NON");
+    EXPECT_EQ(state().description(), QString::fromUtf8("complète pour l'enseignant"));
+}
+
+TEST_F(StartupTest, RunningFlagsOfAnEarlierRunDoNotSurviveARestart)
+{
+    useBundledCourse();
+    state().setModuleFlag(4, QStringLiteral("OUI"));
+    ASSERT_TRUE(start());
+    EXPECT_EQ(state().moduleFlag(4), u"NON");
+}
+
+TEST_F(StartupTest, TitleBandsArePaintedInStyle2)
+{
+    useBundledCourse();
+    ASSERT_TRUE(start());
+    // bastitre keeps the start-up painting: line j lies on pixel row j, so
+    // the last row (29) is RGB(255, 255 - 29, 255 - 58) and row 0 is white;
+    // titre is repainted by the page (DGFOND2): row 0 is RGB(255, 225, 195)
+    // and row 5 RGB(255, nearest(5 / 2 + 225), 200).
+    const QImage bottom = window->bottomBand()->surface().image();
+    EXPECT_EQ(window->bottomBand()->size(), QSize(800, 30));
+    EXPECT_EQ(QColor(bottom.pixel(400, 29)), QColor(255, 226, 197));
+    EXPECT_EQ(QColor(bottom.pixel(400, 0)), QColor(255, 255, 255));
+    const QImage top = window->titleBand()->surface().image();
+    EXPECT_EQ(window->titleBand()->size(), QSize(800, 60));
+    EXPECT_EQ(QColor(top.pixel(10, 0)), QColor(255, 225, 195));
+    EXPECT_EQ(QColor(top.pixel(10, 5)), QColor(255, 228, 200));
+}
+
+struct ControlCase {
+    const char *name;
+    const char *toolTip;
+    const char *text;
+};
+
+class ControlsTest : public WindowFixture, public ::testing::WithParamInterface<ControlCase> {};
+
+TEST_P(ControlsTest, CarriesItsToolTipAndCaption)
+{
+    useBundledCourse();
+    ASSERT_TRUE(start());
+    const ControlCase c = GetParam();
+    auto *w = window->findChild<QWidget *>(QString::fromLatin1(c.name));
+    ASSERT_NE(w, nullptr) << c.name;
+    if (c.toolTip) {
+        EXPECT_EQ(w->toolTip(), QString::fromUtf8(c.toolTip)) << c.name;
+    }
+    if (c.text) {
+        if (auto *b = qobject_cast<QAbstractButton *>(w)) {
+            EXPECT_EQ(b->text(), QString::fromUtf8(c.text));
+        } else if (auto *l = qobject_cast<QLabel *>(w)) {
+            EXPECT_EQ(l->text(), QString::fromUtf8(c.text));
+        } else {
+            ADD_FAILURE() << c.name << " has no caption";
+        }
+    }
+    // Nothing sticks out of the 800 x 600 window.
+    const QRect r(w->mapTo(window.get(), QPoint(0, 0)), w->size());
+    EXPECT_TRUE(QRect(0, 0, 800, 600).contains(r)) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ControlsTest,
+    ::testing::Values(ControlCase{"avant", "Page précédente", nullptr}, ControlCase{"apres", "Page suivante", nullptr},
+                      ControlCase{"avantcours", "Page précédente dans ce chapitre", nullptr},
+                      ControlCase{"suite", "Page suivante dans ce chapitre", nullptr},
+                      ControlCase{"Command2", "Afficher le sommaire général", "Accueil"},
+                      ControlCase{"command6", "Sommaire physique", nullptr},
+                      ControlCase{"command5", "Sommaire chimie", nullptr},
+                      ControlCase{"Command13", nullptr, "C&rédits"},
+                      ControlCase{"command4", "Moteur de recherche", nullptr},
+                      ControlCase{"Command3", "Machine à calculer", nullptr},
+                      ControlCase{"CommandIMPRIME", "Imprimer ou configurer l'imprimante", nullptr},
+                      ControlCase{"Command8", "Actualiser le logiciel", nullptr},
+                      ControlCase{"Command12", nullptr, nullptr},
+                      ControlCase{"Command10", "Aide pour utiliser le logiciel", nullptr},
+                      ControlCase{"Command14", "Quitter l'application", "&Quitter"},
+                      ControlCase{"btexo", "Retrouver le test", nullptr},
+                      ControlCase{"Label16", nullptr, "Retrouver le test"},
+                      ControlCase{"titre", nullptr, nullptr}, ControlCase{"bastitre", nullptr, nullptr},
+                      ControlCase{"frame1s", nullptr, nullptr}, ControlCase{"PictureTEXTE", nullptr, nullptr},
+                      ControlCase{"VScroll1", nullptr, nullptr}, ControlCase{"PICTUREILLUS", nullptr, nullptr},
+                      ControlCase{"labelvorlane", nullptr, nullptr}, ControlCase{"label15", nullptr, nullptr},
+                      ControlCase{"Textitre", nullptr, nullptr}, ControlCase{"code", nullptr, nullptr}),
+    [](const ::testing::TestParamInfo<ControlCase> &info) { return std::string(info.param.name); });
+
+TEST_F(StartupTest, LinkArraysHave41LabelsAnd18ImagesWithTheHandPointer)
+{
+    useBundledCourse();
+    ASSERT_TRUE(start());
+    EXPECT_EQ(window->findChildren<LinkElement *>(QRegularExpression(QStringLiteral("^Labelien_"))).size(), 41);
+    EXPECT_EQ(window->findChildren<LinkElement *>(QRegularExpression(QStringLiteral("^Imagelien_"))).size(), 18);
+    for (int i = 0; i < MainWindow::kLabelCount; ++i)
+        EXPECT_EQ(window->labelien(i)->cursor().shape(), Qt::PointingHandCursor) << i;
+}
+
+TEST_F(StartupTest, ToolButtonsThatOpenAPageTargetThem)
+{
+    useBundledCourse();
+    ASSERT_TRUE(start());
+    window->findChild<QToolButton *>(QStringLiteral("command6"))->click();
+    EXPECT_EQ(shownNumber(), u"28");
+    EXPECT_EQ(window->contentsButton()->text(), u"Accueil");
+    window->findChild<QToolButton *>(QStringLiteral("command5"))->click();
+    EXPECT_EQ(shownNumber(), u"30");
+    window->findChild<QToolButton *>(QStringLiteral("Command13"))->click();
+    EXPECT_EQ(shownNumber(), u"161");
+    window->navigate(QStringLiteral("PA0044"));
+    EXPECT_EQ(window->contentsButton()->text(), u"Sommaire");
+    window->contentsButton()->click();
+    EXPECT_EQ(shownNumber(), u"28");
+    EXPECT_EQ(session->historyPos, 6);
+    EXPECT_TRUE(window->findChild<QToolButton *>(QStringLiteral("avant"))->isEnabled());
+}
+
+TEST_F(StartupTest, HelpOpensTheHelpFileElseTheFrenchHelpPage)
+{
+    useBundledCourse();
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VORLANE_BIN_DIR "/PCTS.html"), file("PCTS.html")));
+    ASSERT_TRUE(start());
+    auto *help = window->findChild<QToolButton *>(QStringLiteral("Command10"));
+    help->click();
+    QFile hlp(file("pcts.HLP"));
+    ASSERT_TRUE(hlp.open(QIODevice::WriteOnly));
+    hlp.close();
+    help->click();
+    EXPECT_EQ(desktop.helpOpened, (QStringList{file("PCTS.html"), file("pcts.HLP")}));
+}
+
+TEST_F(StartupTest, UpdateIsRefusedWhileAModuleRuns)
+{
+    useBundledCourse();
+    ASSERT_TRUE(start());
+    auto *update = window->findChild<QToolButton *>(QStringLiteral("Command8"));
+    update->click();
+    EXPECT_TRUE(prompts.asked.isEmpty());
+    state().setModuleFlag(12, QStringLiteral("OUI"));
+    update->click();
+    ASSERT_EQ(prompts.asked.size(), 1);
+    EXPECT_EQ(prompts.asked[0].text,
+              QString::fromUtf8("Pour effectuer une mise à jour, tous les modules du logiciel doivent être fermés"));
+    EXPECT_EQ(prompts.asked[0].title, QString::fromUtf8("Mise à jour impossible"));
+    EXPECT_EQ(prompts.asked[0].icon, MessageIcon::Exclamation);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(StartupTest, CalculatorButtonOpensTheCalculatorBelowTheWindowsTopLeft)
+{
+    useBundledCourse();
+    ASSERT_TRUE(start());
+    QString opened;
+    QPoint offset;
+    QTimer::singleShot(0, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        opened = modal->objectName();
+        offset = modal->frameGeometry().topLeft() - window->frameGeometry().topLeft();
+        modal->close();
+    });
+    window->findChild<QToolButton *>(QStringLiteral("Command3"))->click();
+    EXPECT_EQ(opened, QStringLiteral("Machine"));
+    // 240 twips right and 1800 twips down: 16 and 120 pixels.
+    EXPECT_EQ(offset, QPoint(16, 120));
+}
+
+} // namespace
