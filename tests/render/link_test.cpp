@@ -13,8 +13,8 @@ namespace {
 class Links : public RenderFixture {
 protected:
     LinkElements &links() { return *host.linkElements(); }
-    const LinkElement &label(int i) { return links().element(LinkArray::Labelien, i); }
-    const LinkElement &image(int i) { return links().element(LinkArray::Imagelien, i); }
+    const LinkItem &label(int i) { return links().element(LinkArray::Labelien, i); }
+    const LinkItem &image(int i) { return links().element(LinkArray::Imagelien, i); }
     FloatMenu &menu() { return *host.floatMenu(); }
 };
 
@@ -36,7 +36,7 @@ TEST_F(Links, TextLinkAtThePosition)
     ASSERT_EQ(prints().size(), 1u);
     EXPECT_PRINT(prints()[0], 300 + 1320, 150, "x");
 
-    const LinkElement &e = label(0);
+    const LinkItem &e = label(0);
     EXPECT_TRUE(e.visible);
     EXPECT_EQ(e.container, u"PictureTEXTE");
     EXPECT_EQ(e.left, 300);
@@ -312,7 +312,7 @@ TEST_F(Links, VideoNamesTheVideoAndShowsTheFrame)
     const auto v = records("video");
     ASSERT_EQ(v.size(), 1u);
     EXPECT_EQ(str(v[0], "name"), u"chute.avi");
-    EXPECT_EQ(state.videoName, u"chute.avi");
+    EXPECT_EQ(host.videoName(), u"chute.avi");
     EXPECT_TRUE(host.videoFrameShown());
     EXPECT_PRINT(prints()[1], 120, 0, "B"); // nothing drawn, nothing moved
 }

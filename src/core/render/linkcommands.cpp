@@ -39,7 +39,7 @@ QString withPendingLine(PageRenderer &r, QStringView text)
 // Fills the element the array gives next, shows it, tells the host, and moves
 // the position right by its width. Without link elements only the position
 // moves. Returns the index taken, or -1.
-int place(PageRenderer &r, LinkArray array, LinkElement element)
+int place(PageRenderer &r, LinkArray array, LinkItem element)
 {
     DrawingSurface &s = r.surface();
     element.visible = true;
@@ -59,7 +59,7 @@ int place(PageRenderer &r, LinkArray array, LinkElement element)
 int placePicture(PageRenderer &r, int list, int icon, const QString &tag, const QString &toolTip)
 {
     RenderHost &host = r.host();
-    LinkElement e;
+    LinkItem e;
     e.list = list;
     e.icon = icon;
     e.tag = tag;
@@ -97,7 +97,7 @@ void LinkCommands::textLink(PageRenderer &r, QStringView command)
     if (!split)
         return;
     DrawingSurface &s = r.surface();
-    LinkElement e;
+    LinkItem e;
     e.caption = withPendingLine(r, split->first);
     e.tag = split->second.toString();
     e.font = s.font();

@@ -4,13 +4,13 @@
 
 namespace vorlane {
 
-LinkElement &LinkElements::element(LinkArray array, int i)
+LinkItem &LinkElements::element(LinkArray array, int i)
 {
     i = std::clamp(i, 0, count(array) - 1);
     return array == LinkArray::Labelien ? m_labels[size_t(i)] : m_images[size_t(i)];
 }
 
-const LinkElement &LinkElements::element(LinkArray array, int i) const
+const LinkItem &LinkElements::element(LinkArray array, int i) const
 {
     i = std::clamp(i, 0, count(array) - 1);
     return array == LinkArray::Labelien ? m_labels[size_t(i)] : m_images[size_t(i)];
@@ -30,7 +30,7 @@ int LinkElements::takeFree(LinkArray array) const
 
 void LinkElements::hideAll()
 {
-    auto hide = [](LinkElement &e) {
+    auto hide = [](LinkItem &e) {
         e.visible = false;
         e.tag.clear();
         e.toolTip.clear();

@@ -12,10 +12,11 @@ namespace vorlane {
 // picture links (`Imagelien`).
 enum class LinkArray { Labelien, Imagelien };
 
-// One link control as the renderer placed it. Lengths are twips on the
+// The state of one link control as the renderer placed it (the window shows
+// it with a widget of its own). Lengths are twips on the
 // container surface, whose control name is `container` ("PictureTEXTE",
 // "PICTUREILLUS", "titre"...).
-struct LinkElement {
+struct LinkItem {
     bool visible = false;
     double left = 0;
     double top = 0;
@@ -49,7 +50,8 @@ struct LinkElement {
 // How the window shows an element (so that it sits exactly where the renderer
 // measured it):
 // - the widget's left and top are left / 15 and top / 15 pixels rounded to the
-//   nearest, its width and height width / 15 and height / 15 rounded up;
+//   nearest, its width and height width / 15 and height / 15 rounded up (a
+//   text link may take one pixel more in width for an italic overhang);
 // - a text link draws its caption with no margin and no padding, each line at
 //   its top left, line k at k x TextHeight, in FontMeasurer::makeFont(font)
 //   with the text mapped by FontMapper (as the surface draws text), in
@@ -62,8 +64,8 @@ public:
 
     // Element i of an array; i is clamped to the array (the renderer only asks
     // for indexes that takeFree gave).
-    LinkElement &element(LinkArray array, int i);
-    const LinkElement &element(LinkArray array, int i) const;
+    LinkItem &element(LinkArray array, int i);
+    const LinkItem &element(LinkArray array, int i) const;
     static int count(LinkArray array) { return array == LinkArray::Labelien ? kLabelCount : kImageCount; }
 
     // The element the next link of this array takes: the lowest index whose
@@ -81,8 +83,8 @@ public:
     int visibleCount(LinkArray array) const;
 
 private:
-    std::array<LinkElement, kLabelCount> m_labels;
-    std::array<LinkElement, kImageCount> m_images;
+    std::array<LinkItem, kLabelCount> m_labels;
+    std::array<LinkItem, kImageCount> m_images;
 };
 
 } // namespace vorlane

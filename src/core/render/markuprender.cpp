@@ -40,7 +40,7 @@ void paintLinks(OffscreenHost &host)
     const LinkElements &links = *host.linkElements();
     for (const LinkArray array : {LinkArray::Labelien, LinkArray::Imagelien}) {
         for (int i = 0; i < LinkElements::count(array); ++i) {
-            const LinkElement &e = links.element(array, i);
+            const LinkItem &e = links.element(array, i);
             DrawingSurface *s = e.visible ? host.surface(e.container) : nullptr;
             if (!s)
                 continue;

@@ -58,8 +58,9 @@ void OffscreenHost::setAreaWidths(double illustrationPx, double bodyPx)
                illustrationPx != 0 ? std::optional<double>(420) : std::nullopt);
 }
 
-void OffscreenHost::showVideoFrame(const QString &)
+void OffscreenHost::showVideoFrame(const QString &name)
 {
+    m_videoName = name;
     m_videoFrame = true;
 }
 

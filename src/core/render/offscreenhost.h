@@ -44,6 +44,7 @@ public:
     const QString &caption() const { return m_caption; }
     void showVideoFrame(const QString &name) override;
     bool videoFrameShown() const { return m_videoFrame; }
+    const QString &videoName() const { return m_videoName; }
 
 private:
     TraceLog *m_trace;
@@ -54,6 +55,7 @@ private:
     ImageLists m_lists;
     QString m_caption;
     bool m_videoFrame = false;
+    QString m_videoName;
 };
 
 } // namespace vorlane

@@ -110,9 +110,9 @@ public:
 
     // TITBAR: the main window's caption becomes `text` (the whole caption).
     virtual void setCaption(const QString &text) { Q_UNUSED(text); }
-    // VIDEO: the page names its video (the renderer has stored the name in
-    // RenderState::videoName): the illustration area gets a single fixed
-    // border, the video frame `label15` is shown with its progress bar empty.
+    // VIDEO: the page names its video: the host stores the name (the shared
+    // videoName that playback reads), gives the illustration area a single
+    // fixed border and shows the video frame `label15` with its bar empty.
     virtual void showVideoFrame(const QString &name) { Q_UNUSED(name); }
 
     // Answer controls of the test window.

@@ -2,7 +2,6 @@
 
 #include "core/render/layoutstate.h"
 
-#include <QString>
 #include <cstdint>
 
 namespace vorlane {
@@ -19,9 +18,6 @@ struct RenderState {
     // A body is being laid out for the printer: column 600 screen pixels wide,
     // wider pens, no height fitting.
     bool printMode = false;
-    // The video the page names (VIDEO), read by video playback when the user
-    // starts it.
-    QString videoName;
 };
 
 } // namespace vorlane

@@ -17,7 +17,6 @@ void WindowCommands::titleBar(PageRenderer &r, QStringView command)
 void WindowCommands::video(PageRenderer &r, QStringView command)
 {
     const QString name = MarkupText::mid(command, 6).toString();
-    r.state().videoName = name;
     if (TraceLog *trace = r.host().trace())
         trace->add("video", {{"name", name}});
     r.host().showVideoFrame(name);

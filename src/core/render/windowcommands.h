@@ -18,8 +18,9 @@ public:
     // TITBAR: the window caption becomes the product title, 18 spaces, then
     // the text after TITBAR (a `caption` record).
     static void titleBar(PageRenderer &r, QStringView command);
-    // VIDEO: videoName = the text after VIDEO; the host shows the video frame
-    // (a `video` record). Playback starts only when the user asks.
+    // VIDEO: the host stores the text after VIDEO as the page's videoName and
+    // shows the video frame (a `video` record). Playback starts only when the
+    // user asks.
     static void video(PageRenderer &r, QStringView command);
 };
 
