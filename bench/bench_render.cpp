@@ -1,5 +1,6 @@
-// Drawing a typical course page of 60 lines (text runs, style changes,
-// indexes, exponents, fractions, a root, vectors, bonds and dots).
+// Drawing a typical course page of 88 lines (text runs, style changes,
+// indexes, exponents, fractions, a root, vectors, bonds and dots, a table of
+// three rows, two text links, an icon and a picture link).
 
 #include "core/render/offscreenhost.h"
 #include "core/render/pagerenderer.h"
@@ -26,9 +27,14 @@ QString typicalPage()
         "##INDext", " = m ", "##VE1a", "##INDG", "¶", "La célérité d'une corde tendue vaut :¶", "##SQD",
         "##FRACT#μ", "##SQF2", "¶", "##PIY010", "H", "##K001", "##DECAHADEF", "O", "##LEWIS004000",
         "##LEWIS010019", "##K001", "##DECAHADEF", "H¶", "##ALCE", "##RECT020010", "##ALGA", "¶",
-        "Fin de la page.¶", "##C011", "Attention aux unités !¶",
+        "Fin de la page.¶", "##C011", "Attention aux unités !¶", "##C000",
+        "##TAB01020001", "Grandeur¶", "##TAB20040002", "Unité¶", "##FINTAC06",
+        "##TAB01020001", "vitesse¶", "##TAB20040002", "m", "##POINT", "s", "##EXP-1", "¶", "##FINTAB",
+        "##TAB01020001", "énergie¶", "##TAB20040002", "J¶", "##FINTAC03",
+        "Voir ", "##LIERTla loi de Newton#PAG042", " et ", "##LIER1le retard", "##LIERTde propagation#PAG041",
+        "##IJA05", "##LIERXCalculatrice#08EXE001", "¶",
     };
-    static_assert(std::size(lines) == 60);
+    static_assert(std::size(lines) == 88);
     QString body;
     for (const char *l : lines)
         body += QString::fromUtf8(l) + QStringLiteral("\r\n");
@@ -47,6 +53,7 @@ void BM_RenderTypicalPageRecording(benchmark::State &st)
     renderer.setSurface(&surface);
     for (auto _ : st) {
         log.clear();
+        host.linkElements()->hideAll();
         state.pageHeight = 0;
         renderer.RenderPageText(body);
         benchmark::DoNotOptimize(log.lines().size());
@@ -68,6 +75,7 @@ void BM_RenderTypicalPageRaster(benchmark::State &st)
     for (auto _ : st) {
         surface->clear();
         surface->setHeight(1000);
+        host.linkElements()->hideAll();
         state.pageHeight = 0;
         renderer.RenderPageText(body);
         benchmark::DoNotOptimize(surface->image().constBits());

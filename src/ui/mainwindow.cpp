@@ -3,8 +3,10 @@
 #include "core/course/floatingmenu.h"
 #include "core/course/pageindexloader.h"
 #include "core/records/statefile.h"
+#include "core/render/datapictures.h"
 #include "core/render/titleband.h"
 #include "core/app/windowrules.h"
+#include "core/surface/fontmapper.h"
 #include "core/surface/fontmeasurer.h"
 #include "ui/alertwindow.h"
 #include "ui/calc/machine.h"
@@ -55,13 +57,6 @@ QToolButton[band="true"] { font-size: 12px; padding: 1px 5px; }
 QToolButton[band="true"]:hover { background: rgba(255, 255, 255, 150); border-color: rgba(160, 90, 20, 90); }
 #Label16 { color: #1d2b45; font-size: 12px; }
 )";
-
-QString trimmedCaption(const QString &text)
-{
-    QString t = text;
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return t;
-}
 
 } // namespace
 
@@ -552,6 +547,7 @@ void MainWindow::setBodyVisible(bool visible) { m_body->setVisible(visible); }
 
 void MainWindow::clearLinks()
 {
+    m_links.hideAll();
     for (LinkElement *l : m_labels) {
         l->hide();
         l->setTag(QString());
@@ -683,22 +679,14 @@ double MainWindow::twipsPerPixelY() const { return m_desktop.screen.twipsPerPixe
 
 std::optional<Picture> MainWindow::dataPicture(const QString &name)
 {
-    QString path = name;
+    QString path = DataPictures::bareName(name);
     m_disc.LocateDataFile(path);
-    if (path.trimmed().isEmpty())
-        return std::nullopt;
-    QImage image(path);
-    if (image.isNull())
-        return std::nullopt;
-    return Picture{image, QFileInfo(path).fileName()};
+    return DataPictures::load(path);
 }
 
 std::optional<Picture> MainWindow::listIcon(int list, int index)
 {
-    const QPixmap pm = ToolIcons::listIcon(list, index, 1.0);
-    if (pm.isNull())
-        return std::nullopt;
-    return Picture{pm.toImage(), QStringLiteral("ImageList%1:%2").arg(list).arg(index)};
+    return m_lists.picture(list, index, devicePixelRatioF());
 }
 
 void MainWindow::setAreaWidths(double illustrationPx, double bodyPx)
@@ -709,91 +697,48 @@ void MainWindow::setAreaWidths(double illustrationPx, double bodyPx)
         m_illus->surface().setHeight(kIllustration.height());
 }
 
-SurfaceView *MainWindow::viewOf(const DrawingSurface &surface) const
+SurfaceView *MainWindow::viewOf(const QString &surfaceName) const
 {
     for (SurfaceView *v : {m_body, m_illus, m_titre, m_bastitre}) {
-        if (&v->surface() == &surface)
+        if (v->surface().name() == surfaceName)
             return v;
     }
     return nullptr;
 }
 
-int MainWindow::freeElement(const std::vector<LinkElement *> &elements)
+void MainWindow::linkShown(LinkArray array, int index)
 {
-    int free = 0;
-    for (int i = int(elements.size()) - 1; i >= 0; --i) {
-        if (elements[size_t(i)]->tag().isEmpty())
-            free = i;
-    }
-    return free;
-}
-
-std::optional<RenderHost::PlacedControl> MainWindow::placeTextLink(DrawingSurface &container, double left,
-                                                                   double top, const QString &caption,
-                                                                   const QString &tag, const FontSpec &font,
-                                                                   const QColor &colour)
-{
-    SurfaceView *view = viewOf(container);
-    if (!view)
-        return std::nullopt;
-    const int index = freeElement(m_labels);
-    LinkElement *label = m_labels[size_t(index)];
-    if (label->parentWidget() != view)
-        label->setParent(view);
-
-    const QString text = trimmedCaption(caption);
-    const QStringList lines = text.split(u'\n');
-    double widthTwips = 0;
-    for (const QString &line : lines)
-        widthTwips = std::max(widthTwips, container.textWidth(line));
-    const double heightTwips = container.textHeight(QStringLiteral("Wq")) * lines.size();
-
-    label->setFont(FontMeasurer::makeFont(font));
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    label->setPalette(pal);
-    label->setText(text);
-    label->setTag(tag);
-    label->setGeometry(int(std::lround(left / 15)), int(std::lround(top / 15)),
-                       int(std::ceil(widthTwips / 15)) + 1, int(std::ceil(heightTwips / 15)));
-    label->show();
-    label->raise();
-    return PlacedControl{index, widthTwips};
-}
-
-std::optional<RenderHost::PlacedControl> MainWindow::placePictureLink(DrawingSurface &container, double left,
-                                                                      double top, int list, int icon,
-                                                                      const QString &tag, const QString &toolTip)
-{
-    SurfaceView *view = viewOf(container);
-    if (!view)
-        return std::nullopt;
-    const int index = freeElement(m_images);
-    LinkElement *image = m_images[size_t(index)];
-    if (image->parentWidget() != view)
-        image->setParent(view);
-    const int size = ToolIcons::listIconSize(list);
-    image->setPixmap(ToolIcons::listIcon(list, icon, devicePixelRatioF()));
-    image->setTag(tag);
-    image->setToolTip(toolTip);
-    image->setGeometry(int(std::lround(left / 15)), int(std::lround(top / 15)), size, size);
-    image->show();
-    image->raise();
-    return PlacedControl{index, size * 15.0};
-}
-
-QString MainWindow::floatMenuCell(int link, int entry, int column) const
-{
-    if (link < 0 || link > 20 || entry < 0 || entry > 9 || column < 0 || column > 2)
-        return {};
-    return m_session.floatMenu[size_t(link)][size_t(entry)][size_t(column)];
-}
-
-void MainWindow::setFloatMenuCell(int link, int entry, int column, const QString &text)
-{
-    if (link < 0 || link > 20 || entry < 0 || entry > 9 || column < 0 || column > 2)
+    const LinkItem &item = m_links.element(array, index);
+    LinkElement *widget = (array == LinkArray::Labelien ? m_labels : m_images).at(size_t(index));
+    widget->setTag(item.tag);
+    widget->setToolTip(item.toolTip);
+    SurfaceView *view = viewOf(item.container);
+    if (!view) {
+        widget->hide();
         return;
-    m_session.floatMenu[size_t(link)][size_t(entry)][size_t(column)] = text;
+    }
+    if (widget->parentWidget() != view)
+        widget->setParent(view);
+    int width = int(std::ceil(item.width / 15));
+    const int height = int(std::ceil(item.height / 15));
+    if (array == LinkArray::Labelien) {
+        QStringList lines = item.caption.split(QStringLiteral("\r\n"));
+        for (QString &line : lines)
+            line = FontMapper::mapText(item.font.name, line);
+        widget->setFont(FontMeasurer::makeFont(item.font));
+        QPalette pal = widget->palette();
+        pal.setColor(QPalette::WindowText, item.colour);
+        widget->setPalette(pal);
+        widget->setText(lines.join(u'\n'));
+        width += 1; // the overhang of italic text
+    } else {
+        const QImage icon = m_lists.icon(item.list, item.icon, devicePixelRatioF());
+        widget->setScaledContents(true);
+        widget->setPixmap(icon.isNull() ? QPixmap() : QPixmap::fromImage(icon));
+    }
+    widget->setGeometry(int(std::lround(item.left / 15)), int(std::lround(item.top / 15)), width, height);
+    widget->setVisible(item.visible);
+    widget->raise();
 }
 
 void MainWindow::showVideoFrame(const QString &name)

@@ -14,6 +14,8 @@
 #include "core/platform/prompts.h"
 #include "core/platform/screen.h"
 #include "core/platform/volumes.h"
+#include "core/render/imagelists.h"
+#include "core/render/linkelements.h"
 #include "core/render/pagerenderer.h"
 #include "core/render/renderhost.h"
 
@@ -58,8 +60,8 @@ class MainWindow final : public QWidget,
                          public RenderHost {
     Q_OBJECT
 public:
-    static constexpr int kLabelCount = 41;
-    static constexpr int kImageCount = 18;
+    static constexpr int kLabelCount = LinkElements::kLabelCount;
+    static constexpr int kImageCount = LinkElements::kImageCount;
 
     MainWindow(QString applicationFolder, Session &session, CourseRows &rows, CourseOpener &opener,
                DesktopServices services, QWidget *parent = nullptr);
@@ -138,13 +140,9 @@ public:
     std::optional<Picture> dataPicture(const QString &name) override;
     std::optional<Picture> listIcon(int list, int index) override;
     void setAreaWidths(double illustrationPx, double bodyPx) override;
-    std::optional<PlacedControl> placeTextLink(DrawingSurface &container, double left, double top,
-                                               const QString &caption, const QString &tag, const FontSpec &font,
-                                               const QColor &colour) override;
-    std::optional<PlacedControl> placePictureLink(DrawingSurface &container, double left, double top, int list,
-                                                  int icon, const QString &tag, const QString &toolTip) override;
-    QString floatMenuCell(int link, int entry, int column) const override;
-    void setFloatMenuCell(int link, int entry, int column, const QString &text) override;
+    LinkElements *linkElements() override { return &m_links; }
+    void linkShown(LinkArray array, int index) override;
+    FloatMenu *floatMenu() override { return &m_session.floatMenu; }
     void showVideoFrame(const QString &name) override;
 
 protected:
@@ -160,9 +158,7 @@ private:
                             const QString &text, const QRect &geometry);
     void showCover();
     void applyResizeRules();
-    SurfaceView *viewOf(const DrawingSurface &surface) const;
-    // The lowest free element (empty Tag), else 0.
-    static int freeElement(const std::vector<LinkElement *> &elements);
+    SurfaceView *viewOf(const QString &surfaceName) const;
     void onTextLinkClicked(int index);
     void onPictureLinkClicked(int index);
     // Fills `flottant` from the floating menu of picture link `link` and opens
@@ -198,8 +194,11 @@ private:
     ProgressStripWidget *m_strip = nullptr;
     QWidget *m_videoFrame = nullptr; // label15
 
+    // The link elements as the renderer placed them, and their widgets.
+    LinkElements m_links;
     std::vector<LinkElement *> m_labels;
     std::vector<LinkElement *> m_images;
+    ImageLists m_lists;
 
     // Buttons.
     QToolButton *m_avant = nullptr;

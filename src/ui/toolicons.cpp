@@ -168,18 +168,4 @@ QIcon ToolIcons::icon(Glyph glyph, const QColor &colour)
     return icon;
 }
 
-QPixmap ToolIcons::listIcon(int list, int index, qreal devicePixelRatio)
-{
-    if ((list != 1 && list != 2) || index < 1)
-        return {};
-    static constexpr std::array<Glyph, 10> kGlyphs = {Glyph::Forward, Glyph::Test, Glyph::Film, Glyph::Info,
-                                                      Glyph::Book, Glyph::Atom, Glyph::Flask, Glyph::Calculator,
-                                                      Glyph::Globe, Glyph::Star};
-    static const std::array<QColor, 5> kColours = {QColor(0x1f, 0x5f, 0xbf), QColor(0xd9, 0x6a, 0x1c),
-                                                   QColor(0x2e, 0x8b, 0x57), QColor(0x8e, 0x44, 0xad),
-                                                   QColor(0xc0, 0x39, 0x2b)};
-    const size_t i = size_t(index - 1);
-    return pixmap(kGlyphs[i % kGlyphs.size()], listIconSize(list), kColours[i % kColours.size()], devicePixelRatio);
-}
-
 } // namespace vorlane

@@ -144,7 +144,7 @@ TEST(DisplayPageTest, RebuildsThePageAreaInOrder)
 {
     Session session;
     session.videoOpen = true;
-    session.floatMenu[3][2][1] = QStringLiteral("old entry");
+    session.floatMenu.setCell(3, 2, 1, QStringLiteral("old entry"));
     FakeCourseRows rows;
     rows.rows = {FakeCourseRows::page(40, 40, QString(), 28)};
     rows.rows[0][QStringLiteral("precedent")] = QStringLiteral("1");
@@ -165,7 +165,7 @@ TEST(DisplayPageTest, RebuildsThePageAreaInOrder)
                             QStringLiteral("body 1")}));
     EXPECT_EQ(view.rendered, u"Page 40\u00b6\r\n");
     EXPECT_FALSE(session.videoOpen);
-    EXPECT_TRUE(session.floatMenu[3][2][1].isEmpty());
+    EXPECT_TRUE(session.floatMenu.cell(3, 2, 1).isEmpty());
     EXPECT_EQ(session.historyPages[1], 40);
 }
 

@@ -161,3 +161,54 @@ TEST(RenderMarkupTool, RealFontsWithoutTestMetrics)
     const QByteArray x = "\"x\":" + vorlane::TraceLog::formatNumber(h).toUtf8() + ",";
     EXPECT_TRUE(lines[1].contains(x)) << lines[1].constData() << " expected " << x.constData();
 }
+
+TEST(RenderMarkupTool, PicturesLinksAndWindowRecords)
+{
+    const MarkupRun run = renderMarkup({QStringLiteral("--test-metrics"), QStringLiteral("--data"),
+                                        vorlane::testing::dataDir() + QStringLiteral("/pictures")},
+                                       "##IHDEFschema.gif200100\r\n##IJA07\r\n##LIERTvoir la loi#PAG012\r\n"
+                                       "##LIERF03\r\n##ADMENun#PAG1\r\n##TITBAR\r\n##VIDEOa.avi\r\n"
+                                       "##LARGEUR000500\r\n");
+    EXPECT_EQ(run.code, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out,
+              QByteArray(
+                  "{\"op\":\"picture\",\"s\":\"PictureTEXTE\",\"x\":0,\"y\":0,\"w\":3000,\"h\":1500,\"file\":\"SCHEMA.GIF\"}\n"
+                  "{\"op\":\"picture\",\"s\":\"PictureTEXTE\",\"x\":0,\"y\":1500,\"w\":300,\"h\":300,"
+                  "\"file\":\"ImageList1:7\"}\n"
+                  "{\"op\":\"label\",\"s\":\"PictureTEXTE\",\"array\":\"Labelien\",\"index\":0,\"left\":300,\"top\":1500,"
+                  "\"caption\":\"voir la loi\",\"tag\":\"PAG012\",\"font\":\"Arial\",\"size\":10,\"bold\":false,"
+                  "\"italic\":false,\"color\":\"#000000\"}\n"
+                  "{\"op\":\"image\",\"s\":\"PictureTEXTE\",\"array\":\"Imagelien\",\"index\":0,\"left\":1620,\"top\":1500,"
+                  "\"list\":2,\"icon\":3,\"tag\":\"FLOTTANT\",\"tooltip\":\"\"}\n"
+                  "{\"op\":\"menu\",\"link\":0,\"entry\":0,\"caption\":\"un\",\"tag\":\"PAG1\"}\n"
+                  "{\"op\":\"caption\",\"text\":\"Vorlane - Dorvance                  \"}\n"
+                  "{\"op\":\"video\",\"name\":\"a.avi\"}\n"
+                  "{\"op\":\"largeur\",\"body\":500,\"illus\":0}\n"
+                  "{\"op\":\"height\",\"s\":\"PictureTEXTE\",\"px\":100}\n"
+                  "{\"op\":\"end\",\"s\":\"PictureTEXTE\",\"pageHeight\":1500,\"heightPx\":100}\n"));
+}
+
+TEST(RenderMarkupTool, PngShowsPicturesIconsAndLinkCaptions)
+{
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("page.png"));
+    // Icon at pixels 0..19, the link caption from pixel 20 (88 pixels wide
+    // with the test metrics), the picture at pixel 200.
+    const MarkupRun run = renderMarkup({QStringLiteral("--test-metrics"), QStringLiteral("--png"), png,
+                                        QStringLiteral("--data"), vorlane::testing::dataDir() + QStringLiteral("/pictures")},
+                                       "##IJA01\r\n##LIERTvoir la loi#PAG012\r\n##POX200\r\n##IMASCHEMA.GIF\r\n"
+                                       "##PIY030\r\n\xc2\xb6\r\n");
+    EXPECT_EQ(run.code, 0) << run.err.toStdString();
+    const QImage image(png);
+    ASSERT_EQ(image.size(), QSize(600, 46));
+    const QColor tile = image.pixelColor(10, 4);
+    EXPECT_GT(tile.blue(), tile.red() + 60) << "the blue tile of the arrow";
+    EXPECT_EQ(image.pixelColor(202, 2), QColor(0x30, 0x60, 0xc0));
+    EXPECT_EQ(image.pixelColor(210, 10), QColor(0xf0, 0xc0, 0x40));
+    int dark = 0;
+    for (int x = 20; x < 108; ++x)
+        for (int y = 0; y < 16; ++y)
+            dark += image.pixelColor(x, y).lightness() < 100 ? 1 : 0;
+    EXPECT_GT(dark, 30) << "the caption of the link";
+    EXPECT_EQ(image.pixelColor(150, 30), QColor(Qt::white));
+}

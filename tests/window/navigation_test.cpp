@@ -8,6 +8,7 @@
 #include "ui/surfaceview.h"
 
 #include <QScrollBar>
+#include <cmath>
 #include <QTest>
 #include <QToolButton>
 
@@ -127,66 +128,74 @@ TEST_F(NavigationTest, PageFrameSitsAgainstTheRightEdgeWithTheIllustrationLeftOf
     EXPECT_EQ(window->illustration()->geometry(), QRect(2, 125, 180, 420));
 }
 
+// Draws a body of markup lines on the page area from its top left, as page
+// display does after clearing the links.
+void renderOnFreshPage(MainWindow &window, const QStringList &lines)
+{
+    window.clearLinks();
+    window.resetDrawing();
+    window.renderBody(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+}
+
 TEST_F(NavigationTest, LinksArePlacedOnTheirSurfaceAndClearedByTheNextPage)
 {
     useBundledCourse();
     ASSERT_TRUE(start());
+    renderOnFreshPage(*window, {QStringLiteral("##POX100"), QStringLiteral("##PIY020"), QStringLiteral("##C002"),
+                                QStringLiteral("##LIERTvoir la loi#PAG042")});
+    LinkElement *link = window->labelien(0);
     DrawingSurface &body = window->body()->surface();
-    body.setFontSize(10);
-    const auto placed = window->placeTextLink(body, 1500, 300, QStringLiteral("voir la loi"), QStringLiteral("PAG042"),
-                                              body.font(), QColor(0, 0, 200));
-    ASSERT_TRUE(placed.has_value());
-    LinkElement *link = window->labelien(placed->index);
     EXPECT_EQ(link->parentWidget(), window->body());
     EXPECT_EQ(link->pos(), QPoint(100, 20));
     EXPECT_EQ(link->text(), u"voir la loi");
     EXPECT_EQ(link->tag(), u"PAG042");
-    EXPECT_DOUBLE_EQ(placed->width, body.textWidth(QStringLiteral("voir la loi")));
+    EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 0, 200));
+    EXPECT_EQ(link->width(), int(std::ceil(body.textWidth(QStringLiteral("voir la loi")) / 15)) + 1);
     EXPECT_TRUE(link->isVisible());
 
     QTest::mouseClick(link, Qt::LeftButton);
     EXPECT_EQ(shownNumber(), u"42");
-    EXPECT_FALSE(link->isVisible());
-    EXPECT_TRUE(link->tag().isEmpty());
+    // The element now shows what page 42 put in it, if anything: never the old link.
+    const LinkItem &item = window->linkElements()->element(LinkArray::Labelien, 0);
+    EXPECT_NE(link->tag(), u"PAG042");
+    EXPECT_EQ(link->tag(), item.tag);
+    EXPECT_EQ(link->isVisible(), item.visible);
 }
 
 TEST_F(NavigationTest, TheFortySecondLinkOfAPageTakesElementZeroAgain)
 {
     useBundledCourse();
     ASSERT_TRUE(start());
-    DrawingSurface &body = window->body()->surface();
-    for (int i = 0; i < MainWindow::kLabelCount; ++i) {
-        const auto placed = window->placeTextLink(body, 0, 300.0 * i, QStringLiteral("lien %1").arg(i),
-                                                  QStringLiteral("PA%1").arg(i, 4, 10, QLatin1Char('0')), body.font(),
-                                                  Qt::black);
-        ASSERT_EQ(placed->index, i);
-    }
-    const auto extra = window->placeTextLink(body, 0, 0, QStringLiteral("en trop"), QStringLiteral("PA0001"),
-                                             body.font(), Qt::black);
-    EXPECT_EQ(extra->index, 0);
+    QStringList lines;
+    for (int i = 0; i < MainWindow::kLabelCount; ++i)
+        lines << QStringLiteral("##LIERTlien %1#PA%2").arg(i).arg(i, 4, 10, QLatin1Char('0'));
+    lines << QStringLiteral("##LIERTen trop#PA0001");
+    renderOnFreshPage(*window, lines);
+    EXPECT_EQ(window->labelien(40)->text(), u"lien 40");
     EXPECT_EQ(window->labelien(0)->text(), u"en trop");
+    EXPECT_EQ(window->labelien(0)->tag(), u"PA0001");
 }
 
 TEST_F(NavigationTest, TwoLineLinkCaptionsAndPictureLinks)
 {
     useBundledCourse();
     ASSERT_TRUE(start());
+    renderOnFreshPage(*window, {QStringLiteral("##LIER1premi\u00e8re"), QStringLiteral("##LIERTseconde ligne#PA0028"),
+                                QStringLiteral("##POX010"), QStringLiteral("##PIY010"),
+                                QStringLiteral("##LIERXSommaire chimie#03PA0030")});
     DrawingSurface &body = window->body()->surface();
-    const auto placed = window->placeTextLink(body, 0, 0, QStringLiteral("premi\u00e8re\r\nseconde ligne"),
-                                              QStringLiteral("PA0028"), body.font(), Qt::black);
-    EXPECT_EQ(window->labelien(placed->index)->text(), QStringLiteral("premi\u00e8re\nseconde ligne"));
-    EXPECT_DOUBLE_EQ(placed->width, body.textWidth(QStringLiteral("seconde ligne")));
+    EXPECT_EQ(window->labelien(0)->text(), QStringLiteral("premi\u00e8re\nseconde ligne"));
+    EXPECT_EQ(window->labelien(0)->width(), int(std::ceil(body.textWidth(QStringLiteral("seconde ligne")) / 15)) + 1);
 
-    const auto picture = window->placePictureLink(body, 150, 150, 2, 3, QStringLiteral("PA0030"),
-                                                  QStringLiteral("Sommaire chimie"));
-    ASSERT_TRUE(picture.has_value());
-    LinkElement *image = window->imagelien(picture->index);
+    LinkElement *image = window->imagelien(0);
     EXPECT_EQ(image->geometry(), QRect(10, 10, 32, 32));
-    EXPECT_DOUBLE_EQ(picture->width, 480);
     EXPECT_EQ(image->toolTip(), u"Sommaire chimie");
+    EXPECT_FALSE(image->pixmap().isNull());
     QTest::mouseClick(image, Qt::LeftButton);
     EXPECT_EQ(shownNumber(), u"30");
-    EXPECT_TRUE(image->toolTip().isEmpty());
+    const LinkItem &item = window->linkElements()->element(LinkArray::Imagelien, 0);
+    EXPECT_EQ(image->toolTip(), item.toolTip);
+    EXPECT_NE(image->toolTip(), u"Sommaire chimie");
 }
 
 // ---- Companion programs ---------------------------------------------------------

@@ -2,17 +2,16 @@
 
 namespace vorlane {
 
-FloatingMenu::Items FloatingMenu::itemsFor(const FloatMenuTable &table, int link)
+FloatingMenu::Items FloatingMenu::itemsFor(const FloatMenu &table, int link)
 {
     Items items;
-    if (link < 0 || link >= int(table.size()))
+    if (link < 0 || link >= FloatMenu::kLinks)
         return items;
-    const auto &entries = table[size_t(link)];
-    for (size_t j = 0; j < items.size(); ++j) {
-        const QString &caption = entries[j][1];
+    for (int j = 0; j < kItemCount; ++j) {
+        const QString caption = table.cell(link, j, 1);
         if (caption.isEmpty())
             continue;
-        items[j] = Item{true, caption, entries[j][2]};
+        items[size_t(j)] = Item{true, caption, table.cell(link, j, 2)};
     }
     return items;
 }

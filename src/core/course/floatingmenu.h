@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/course/session.h"
+#include "core/render/floatmenu.h"
 
 #include <QString>
 #include <array>
@@ -28,7 +28,7 @@ public:
     // that caption and the entry's target as its Tag; an empty entry between
     // two others is hidden, so a menu with entries 0 and 2 shows two items. A
     // link element outside 0..20 has no menu: every item is hidden.
-    static Items itemsFor(const FloatMenuTable &table, int link);
+    static Items itemsFor(const FloatMenu &table, int link);
 };
 
 } // namespace vorlane

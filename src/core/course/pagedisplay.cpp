@@ -58,10 +58,7 @@ void PageDisplay::DisplayPage()
     m_session.videoOpen = false;
     m_view.setCaption(productCaption());
 
-    for (auto &link : m_session.floatMenu)
-        for (auto &entry : link)
-            for (QString &cell : entry)
-                cell.clear();
+    m_session.floatMenu.clear();
 
     const HistoryButtons history = RecordPageInHistory(m_session, DecimalRead(record.textID));
     if (history.forwardEnabled)

@@ -2,6 +2,7 @@
 
 #include "core/course/pageindex.h"
 #include "core/platform/processes.h"
+#include "core/render/floatmenu.h"
 #include "core/render/renderstate.h"
 
 #include <QString>
@@ -9,10 +10,6 @@
 #include <cstdint>
 
 namespace vorlane {
-
-// The floating-menu table: for each link image 0..20, entries 0..9, columns
-// 0..2 (column 1 the entry's caption, column 2 its target code).
-using FloatMenuTable = std::array<std::array<std::array<QString, 3>, 10>, 21>;
 
 // The values the windows of one course-window run share (history, page index,
 // current order, test progress, calculator memory...). One object, created with
@@ -37,7 +34,7 @@ struct Session {
     // `Index` of the page on display.
     std::int32_t currentOrder = 0;
     // Floating menus of the page on display, filled by the renderer.
-    FloatMenuTable floatMenu;
+    FloatMenu floatMenu;
     // The link-style flag: 0 at start, 1 once a title band was painted in one
     // of its styles 0 to 4 (start-up paints style 2, so 1 from the first page
     // on). Set, a text link under the mouse is underlined; clear, it turns bold.

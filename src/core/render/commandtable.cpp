@@ -2,8 +2,12 @@
 
 #include "core/render/bondcommands.h"
 #include "core/render/formulacommands.h"
+#include "core/render/linkcommands.h"
 #include "core/render/pagerenderer.h"
+#include "core/render/picturecommands.h"
 #include "core/render/stylecommands.h"
+#include "core/render/tablecommands.h"
+#include "core/render/windowcommands.h"
 #include "core/surface/tracelog.h"
 
 #include <array>
@@ -14,6 +18,7 @@ namespace {
 
 using R = PageRenderer;
 using V = QStringView;
+using Mode = PictureCommands::Mode;
 constexpr bool Prefix = false;
 constexpr bool Exact = true;
 
@@ -41,15 +46,15 @@ const std::array kTests = {
     CommandTable::Test{u"PLOUF", Exact, [](R &r, V) { StyleCommands::growPage(r); }},
     CommandTable::Test{u"C", Prefix, [](R &r, V c) { StyleCommands::colour(r, c); }},
     // Table line colours
-    CommandTable::Test{u"TCH", Prefix, nullptr},
-    CommandTable::Test{u"TCB", Prefix, nullptr},
-    CommandTable::Test{u"TCG", Prefix, nullptr},
-    CommandTable::Test{u"TCI", Prefix, nullptr},
-    CommandTable::Test{u"TCD", Prefix, nullptr},
+    CommandTable::Test{u"TCH", Prefix, [](R &r, V c) { TableCommands::lineColour(r, c, 1); }},
+    CommandTable::Test{u"TCB", Prefix, [](R &r, V c) { TableCommands::lineColour(r, c, 2); }},
+    CommandTable::Test{u"TCG", Prefix, [](R &r, V c) { TableCommands::lineColour(r, c, 3); }},
+    CommandTable::Test{u"TCI", Prefix, [](R &r, V c) { TableCommands::lineColour(r, c, 4); }},
+    CommandTable::Test{u"TCD", Prefix, [](R &r, V c) { TableCommands::lineColour(r, c, 5); }},
     // Illustration kept at the top
     CommandTable::Test{u"UP", Exact, up},
     // Table cell
-    CommandTable::Test{u"TAB", Prefix, nullptr},
+    CommandTable::Test{u"TAB", Prefix, [](R &r, V c) { TableCommands::openCell(r, c); }},
     // Centred mixed line, font, relief
     CommandTable::Test{u"FEINC", Prefix, [](R &r, V c) { StyleCommands::centreLine(r, c); }},
     CommandTable::Test{u"FONT", Prefix, [](R &r, V c) { StyleCommands::font(r, c); }},
@@ -86,24 +91,27 @@ const std::array kTests = {
     CommandTable::Test{u"DECAH2DEF", Prefix, [](R &r, V) { StyleCommands::shiftLine(r, -1.0 / 4); }},
     CommandTable::Test{u"DECLIG", Prefix, [](R &r, V c) { StyleCommands::shiftLines(r, c); }},
     // Table row closers: "FINTAB or FINTAX" is one test, then FINTAX alone
-    CommandTable::Test{u"FINTAB", Prefix, nullptr},
-    CommandTable::Test{u"FINTAX", Prefix, nullptr},
-    CommandTable::Test{u"FINTAX", Prefix, nullptr},
-    CommandTable::Test{u"FINTAC", Prefix, nullptr},
-    CommandTable::Test{u"FINITAB", Prefix, nullptr},
-    CommandTable::Test{u"FTABRET", Prefix, nullptr},
+    CommandTable::Test{u"FINTAB", Prefix, [](R &r, V) { TableCommands::closeWithLines(r); }},
+    CommandTable::Test{u"FINTAX", Prefix, [](R &r, V) { TableCommands::closeWithLines(r); }},
+    CommandTable::Test{u"FINTAX", Prefix, [](R &r, V) { TableCommands::crossFirstCell(r); }},
+    CommandTable::Test{u"FINTAC", Prefix, [](R &r, V c) { TableCommands::closeWithBackground(r, c); }},
+    CommandTable::Test{u"FINITAB", Prefix, [](R &r, V) { TableCommands::closeInvisible(r); }},
+    CommandTable::Test{u"FTABRET", Prefix, [](R &r, V) { TableCommands::closeAndReturn(r); }},
     // Pictures and surfaces
-    CommandTable::Test{u"IJA", Prefix, nullptr},
-    CommandTable::Test{u"IMA", Prefix, nullptr},
-    CommandTable::Test{u"IXA", Prefix, nullptr},
-    CommandTable::Test{u"OBJ", Prefix, nullptr},
-    CommandTable::Test{u"IHDEF", Prefix, nullptr},
+    CommandTable::Test{u"IJA", Prefix, [](R &r, V c) { PictureCommands::icon(r, c); }},
+    CommandTable::Test{u"IMA", Prefix,
+                       [](R &r, V c) { PictureCommands::PlacePicture(r, c.sliced(3), Mode::AtPosition); }},
+    CommandTable::Test{u"IXA", Prefix,
+                       [](R &r, V c) { PictureCommands::PlacePicture(r, c.sliced(3), Mode::Below); }},
+    CommandTable::Test{u"OBJ", Prefix, [](R &r, V c) { PictureCommands::object(r, c); }},
+    CommandTable::Test{u"IHDEF", Prefix,
+                       [](R &r, V c) { PictureCommands::PlacePicture(r, c.sliced(5), Mode::Sized); }},
     // Horizontal and vertical position
     CommandTable::Test{u"POX", Prefix, [](R &r, V c) { StyleCommands::placeX(r, c); }},
     CommandTable::Test{u"PIX", Prefix, [](R &r, V c) { StyleCommands::moveX(r, c); }},
     CommandTable::Test{u"PIY", Prefix, [](R &r, V c) { StyleCommands::moveY(r, c); }},
     // Area widths
-    CommandTable::Test{u"LARGEUR", Prefix, nullptr},
+    CommandTable::Test{u"LARGEUR", Prefix, [](R &r, V c) { PictureCommands::areaWidths(r, c); }},
     // Filled rectangle
     CommandTable::Test{u"RECT", Prefix, [](R &r, V c) { BondCommands::rectangle(r, c); }},
     // One-line fraction
@@ -126,15 +134,15 @@ const std::array kTests = {
     CommandTable::Test{u"K103", Exact, [](R &r, V) { BondCommands::bond(r, 3, false); }},
     CommandTable::Test{u"K104", Exact, [](R &r, V) { BondCommands::bond(r, 4, false); }},
     // Links and floating menus
-    CommandTable::Test{u"LIER1", Prefix, nullptr},
-    CommandTable::Test{u"LIERT", Prefix, nullptr},
-    CommandTable::Test{u"LIERI", Prefix, nullptr},
-    CommandTable::Test{u"LIERX", Prefix, nullptr},
-    CommandTable::Test{u"LIERF", Prefix, nullptr},
-    CommandTable::Test{u"ADMEN", Prefix, nullptr},
+    CommandTable::Test{u"LIER1", Prefix, [](R &r, V c) { LinkCommands::firstLine(r, c); }},
+    CommandTable::Test{u"LIERT", Prefix, [](R &r, V c) { LinkCommands::textLink(r, c); }},
+    CommandTable::Test{u"LIERI", Prefix, [](R &r, V c) { LinkCommands::iconLink(r, c); }},
+    CommandTable::Test{u"LIERX", Prefix, [](R &r, V c) { LinkCommands::tipLink(r, c); }},
+    CommandTable::Test{u"LIERF", Prefix, [](R &r, V c) { LinkCommands::menuLink(r, c); }},
+    CommandTable::Test{u"ADMEN", Prefix, [](R &r, V c) { LinkCommands::menuEntry(r, c); }},
     // Window caption, video, test controls
-    CommandTable::Test{u"TITBAR", Prefix, nullptr},
-    CommandTable::Test{u"VIDEO", Prefix, nullptr},
+    CommandTable::Test{u"TITBAR", Prefix, [](R &r, V c) { WindowCommands::titleBar(r, c); }},
+    CommandTable::Test{u"VIDEO", Prefix, [](R &r, V c) { WindowCommands::video(r, c); }},
     CommandTable::Test{u"EXOOP", Prefix, nullptr},
     CommandTable::Test{u"EXOCK", Prefix, nullptr},
     CommandTable::Test{u"EXOTX", Prefix, nullptr},

@@ -13,9 +13,8 @@ class PageRenderer;
 // when the command text begins with its tag (prefix) or equals it (exact);
 // comparisons are case-sensitive. A command that matches nothing does nothing.
 //
-// Commands of the families not drawn yet (tables, pictures, links, caption,
-// video, test controls) are in the table with no action, so that filling one
-// in is a matter of giving it its handler.
+// The commands of the test window (EXOOP, EXOCK, EXOTX, EXOLI, EXOVI) are in
+// the table with no action yet.
 class CommandTable {
 public:
     using Handler = void (*)(PageRenderer &renderer, QStringView command);

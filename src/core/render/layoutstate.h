@@ -36,6 +36,7 @@ struct LayoutState {
     std::int32_t rowBottom = 0;
     std::int16_t lastColumn = 0;
     std::array<std::int16_t, 31> columnLeft{}; // cells 0..30
+    std::uint32_t columnsOpened = 0;           // bit c: cell c (0..30) was opened in the open row
     std::array<QColor, 6> borderColour;        // 1..5: top, bottom, left, inner, right; reset palette 9
 
     Point32 rootOrigin; // saved by SQD

@@ -32,6 +32,47 @@ DrawingSurface &draw(OffscreenHost &host, QStringView body, const MarkupRenderOp
     return *renderer.currentSurface();
 }
 
+// Links are controls over the surfaces, not drawing: for the picture they are
+// painted on their surfaces as the window shows them when the mouse is away
+// (captions in their font and colour, icons at their size).
+void paintLinks(OffscreenHost &host)
+{
+    const LinkElements &links = *host.linkElements();
+    for (const LinkArray array : {LinkArray::Labelien, LinkArray::Imagelien}) {
+        for (int i = 0; i < LinkElements::count(array); ++i) {
+            const LinkItem &e = links.element(array, i);
+            DrawingSurface *s = e.visible ? host.surface(e.container) : nullptr;
+            if (!s)
+                continue;
+            if (array == LinkArray::Imagelien) {
+                if (const auto icon = host.listIcon(e.list, e.icon))
+                    s->paintPicture(*icon, e.left, e.top, e.width, e.height);
+                continue;
+            }
+            const FontSpec font = s->font();
+            const QColor colour = s->foreColor();
+            const QStringList lines = e.caption.split(QStringLiteral("\r\n"));
+            s->setFontName(e.font.name);
+            s->setFontSize(e.font.size);
+            s->setBold(e.font.bold);
+            s->setItalic(e.font.italic);
+            s->setUnderline(false);
+            s->setForeColor(e.colour);
+            for (qsizetype k = 0; k < lines.size(); ++k) {
+                s->setCurrentX(e.left);
+                s->setCurrentY(e.top + e.height / double(lines.size()) * double(k));
+                s->print(lines[k]);
+            }
+            s->setFontName(font.name);
+            s->setFontSize(font.size);
+            s->setBold(font.bold);
+            s->setItalic(font.italic);
+            s->setUnderline(font.underline);
+            s->setForeColor(colour);
+        }
+    }
+}
+
 std::shared_ptr<const TextMeasurer> measurerFor(const MarkupRenderOptions &options)
 {
     if (options.testMetrics)
@@ -64,6 +105,7 @@ std::optional<QImage> MarkupRender::picture(QStringView body, const MarkupRender
         return std::make_unique<RasterSurface>(name, w, h, 1.0, measurer);
     };
     draw(host, body, options, make, state);
+    paintLinks(host);
     const auto *page = dynamic_cast<RasterSurface *>(host.surface(QStringLiteral("PictureTEXTE")));
     if (!page || page->image().isNull() || page->image().height() < 1) {
         if (error)

@@ -26,7 +26,10 @@ public:
                                            QString *error);
     // The body surface PictureTEXTE as drawn on raster surfaces with the real
     // fonts (laid out with the test metrics when asked), at its height after
-    // the body; nullopt with a message when it is 0 pixels high.
+    // the body; nullopt with a message when it is 0 pixels high. The links are
+    // painted over it as the window shows them when the mouse is away: text
+    // links as their captions in their own font and colour, picture links as
+    // their icons.
     static std::optional<QImage> picture(QStringView body, const MarkupRenderOptions &options, QString *error);
 };
 

@@ -1,6 +1,30 @@
 #include "core/render/offscreenhost.h"
 
+#include "core/render/datapictures.h"
+#include "core/surface/recordingsurface.h"
+
 namespace vorlane {
+
+namespace {
+
+void resizeArea(DrawingSurface *area, std::optional<double> widthPx, std::optional<double> heightPx)
+{
+    if (!area)
+        return;
+    if (auto *recording = dynamic_cast<RecordingSurface *>(area)) {
+        if (widthPx)
+            recording->setWidthQuietly(*widthPx);
+        if (heightPx)
+            recording->setHeightQuietly(*heightPx);
+        return;
+    }
+    if (widthPx)
+        area->setWidth(*widthPx);
+    if (heightPx)
+        area->setHeight(*heightPx);
+}
+
+} // namespace
 
 DrawingSurface &OffscreenHost::addSurface(std::unique_ptr<DrawingSurface> surface)
 {
@@ -15,6 +39,29 @@ DrawingSurface *OffscreenHost::surface(const QString &name)
             return s.get();
     }
     return nullptr;
+}
+
+std::optional<Picture> OffscreenHost::dataPicture(const QString &name)
+{
+    return DataPictures::loadFrom(m_dataFolder, name);
+}
+
+std::optional<Picture> OffscreenHost::listIcon(int list, int index)
+{
+    return m_lists.picture(list, index);
+}
+
+void OffscreenHost::setAreaWidths(double illustrationPx, double bodyPx)
+{
+    resizeArea(surface(QStringLiteral("PictureTEXTE")), bodyPx, std::nullopt);
+    resizeArea(surface(QStringLiteral("PICTUREILLUS")), illustrationPx,
+               illustrationPx != 0 ? std::optional<double>(420) : std::nullopt);
+}
+
+void OffscreenHost::showVideoFrame(const QString &name)
+{
+    m_videoName = name;
+    m_videoFrame = true;
 }
 
 } // namespace vorlane

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/render/floatmenu.h"
+#include "core/render/linkelements.h"
 #include "core/surface/drawingsurface.h"
 
 #include <QColor>
@@ -26,7 +28,10 @@ public:
 
     // The picture area with this control name: "PictureTEXTE" (page body),
     // "PICTUREILLUS" (illustration), "titre" and "bastitre" (title bands), or
-    // nullptr when this window has none.
+    // nullptr when this window has none. OBJ moves the drawing to the surface
+    // the host gives. A host that draws for the printer gives the printer for
+    // "PictureTEXTE" and a scratch surface for the others, so that a body that
+    // draws on the illustration area prints its body only.
     virtual DrawingSurface *surface(const QString &name)
     {
         Q_UNUSED(name);
@@ -47,27 +52,36 @@ public:
 
     // ---- Pictures (IMA, IXA, IHDEF, IJA) --------------------------------------
 
-    // The picture of the data folder named `name` (as the markup gives it:
-    // the name is cut after its last "\" or "/", then looked up ignoring
-    // case), or nullopt when the name is blank, the file is missing or is not a
-    // readable picture.
+    // The picture file `name` of the data folders, or nullopt when there is
+    // none or it is not a readable picture (nothing is then drawn and nothing
+    // moves). The renderer hands over a bare, non-blank file name (already cut
+    // after its last "\" or "/"). The host finds it without regard to letter
+    // case (DataPictures::find: the exact name first, else the first match in
+    // sorted order) and reads it with DataPictures::load, whose `file` is the
+    // name on disk. The course window looks in the application folder, then in
+    // the disc's picture folder (asking for the disc); the tool in its --data
+    // folder.
     virtual std::optional<Picture> dataPicture(const QString &name)
     {
         Q_UNUSED(name);
         return std::nullopt;
     }
-    // Icon `index` (from 1) of the window's image list 1 or 2, or nullopt.
+    // Icon `index` (from 1) of image list 1 or 2 (ImageLists::picture), or
+    // nullopt. The renderer paints it at listIconWidthPx(list) x 15 twips
+    // square, so the image may be drawn at the window's device pixel ratio.
     virtual std::optional<Picture> listIcon(int list, int index)
     {
         Q_UNUSED(list);
         Q_UNUSED(index);
         return std::nullopt;
     }
-    // Width in pixels of the icons of image list 1 (20) or 2 (32).
+    // Width (and height) in pixels of the icons of image list 1 (20) or 2 (32).
     virtual double listIconWidthPx(int list) const { return list == 2 ? 32 : 20; }
 
     // LARGEUR: the body area becomes bodyPx wide and the illustration area
-    // illustrationPx wide (and 420 pixels high when that is not 0).
+    // illustrationPx wide (and 420 pixels high when that is not 0); a negative
+    // width is refused (that area keeps its size). The renderer writes the
+    // `largeur` record; resizing writes no `width` or `height` record.
     virtual void setAreaWidths(double illustrationPx, double bodyPx)
     {
         Q_UNUSED(illustrationPx);
@@ -76,66 +90,29 @@ public:
 
     // ---- Links and floating menus (LIERT, LIERI, LIERX, LIERF, ADMEN) ----------
 
-    // A control placed over a surface: which element of its array was taken,
-    // and its width in twips (the position advances by it).
-    struct PlacedControl {
-        int index = 0;
-        double width = 0;
-    };
-
-    // Takes a free `Labelien` element (the lowest index whose Tag is empty, else
-    // 0), places it on `container` at (left, top) with the caption, tag, font
-    // and colour given, and shows it. nullopt when this window has no links.
-    virtual std::optional<PlacedControl> placeTextLink(DrawingSurface &container, double left, double top,
-                                                       const QString &caption, const QString &tag,
-                                                       const FontSpec &font, const QColor &colour)
+    // The window's link elements, or nullptr when it has none (printing). The
+    // renderer takes a free element (LinkElements::takeFree), fills it, makes
+    // it visible, then calls linkShown. Without link elements the position
+    // still advances by the width the link would have had, so a page lays out
+    // the same on every surface.
+    virtual LinkElements *linkElements() { return nullptr; }
+    // Element `index` of `array` of linkElements() has just been placed,
+    // filled and made visible: the window shows it (see LinkElements for how).
+    virtual void linkShown(LinkArray array, int index)
     {
-        Q_UNUSED(container);
-        Q_UNUSED(left);
-        Q_UNUSED(top);
-        Q_UNUSED(caption);
-        Q_UNUSED(tag);
-        Q_UNUSED(font);
-        Q_UNUSED(colour);
-        return std::nullopt;
+        Q_UNUSED(array);
+        Q_UNUSED(index);
     }
-    // Takes a free `Imagelien` element and shows icon `icon` of image list
-    // `list` in it, with its tag and tool tip.
-    virtual std::optional<PlacedControl> placePictureLink(DrawingSurface &container, double left, double top,
-                                                          int list, int icon, const QString &tag,
-                                                          const QString &toolTip)
-    {
-        Q_UNUSED(container);
-        Q_UNUSED(left);
-        Q_UNUSED(top);
-        Q_UNUSED(list);
-        Q_UNUSED(icon);
-        Q_UNUSED(tag);
-        Q_UNUSED(toolTip);
-        return std::nullopt;
-    }
-    // The cell [link][entry][column] of the floating-menu table (column 1
-    // caption, column 2 target), and setting one.
-    virtual QString floatMenuCell(int link, int entry, int column) const
-    {
-        Q_UNUSED(link);
-        Q_UNUSED(entry);
-        Q_UNUSED(column);
-        return {};
-    }
-    virtual void setFloatMenuCell(int link, int entry, int column, const QString &text)
-    {
-        Q_UNUSED(link);
-        Q_UNUSED(entry);
-        Q_UNUSED(column);
-        Q_UNUSED(text);
-    }
+    // The floating-menu table that ADMEN fills, or nullptr when there is none.
+    virtual FloatMenu *floatMenu() { return nullptr; }
 
     // ---- Window caption, video and test controls (TITBAR, VIDEO, EXO...) -------
 
-    // The main window's caption.
+    // TITBAR: the main window's caption becomes `text` (the whole caption).
     virtual void setCaption(const QString &text) { Q_UNUSED(text); }
-    // The page names its video: the name is stored, the video frame shown.
+    // VIDEO: the page names its video: the host stores the name (the shared
+    // videoName that playback reads), gives the illustration area a single
+    // fixed border and shows the video frame `label15` with its bar empty.
     virtual void showVideoFrame(const QString &name) { Q_UNUSED(name); }
 
     // Answer controls of the test window.

@@ -111,6 +111,9 @@ public:
 
     // Inner width in twips (15 x Width for screen surfaces).
     virtual double scaleWidth() const = 0;
+    // Twips per device pixel vertically: 15 on the screen, the device's own on
+    // a printer or in a PDF (where DrawWidth counts device pixels).
+    virtual double twipsPerPixelY() const { return 15.0; }
     // Outer size in pixels of the container (fraction kept). Setting a negative
     // value fails: false, value kept.
     virtual double height() const = 0;

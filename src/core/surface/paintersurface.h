@@ -41,6 +41,7 @@ public:
     double scaleHeight() const;
     // Twips per device pixel: 1 / unitsPerTwip.
     double twipsPerPixel() const { return 1.0 / m_unitsPerTwip; }
+    double twipsPerPixelY() const override { return twipsPerPixel(); }
 
     // Paints the paint area white.
     void clear() override;

@@ -89,19 +89,33 @@ void RecordingSurface::refresh() { m_log.add("refresh", {{"s", m_name}}); }
 
 bool RecordingSurface::setHeight(double px)
 {
-    if (!(px >= 0) || !std::isfinite(px))
+    if (!setHeightQuietly(px))
         return false;
-    m_heightPx = px;
     m_log.add("height", {{"s", m_name}, {"px", px}});
     return true;
 }
 
 bool RecordingSurface::setWidth(double px)
 {
+    if (!setWidthQuietly(px))
+        return false;
+    m_log.add("width", {{"s", m_name}, {"px", px}});
+    return true;
+}
+
+bool RecordingSurface::setHeightQuietly(double px)
+{
+    if (!(px >= 0) || !std::isfinite(px))
+        return false;
+    m_heightPx = px;
+    return true;
+}
+
+bool RecordingSurface::setWidthQuietly(double px)
+{
     if (!(px >= 0) || !std::isfinite(px))
         return false;
     m_widthPx = px;
-    m_log.add("width", {{"s", m_name}, {"px", px}});
     return true;
 }
 

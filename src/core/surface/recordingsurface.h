@@ -38,6 +38,10 @@ public:
     double width() const override { return m_widthPx; }
     bool setHeight(double px) override;
     bool setWidth(double px) override;
+    // The same without a record: the area is resized by its window (LARGEUR),
+    // not drawn on by the renderer.
+    bool setHeightQuietly(double px);
+    bool setWidthQuietly(double px);
 
 private:
     QString m_name;

@@ -1,0 +1,50 @@
+#include "core/render/linkelements.h"
+
+#include <algorithm>
+
+namespace vorlane {
+
+LinkItem &LinkElements::element(LinkArray array, int i)
+{
+    i = std::clamp(i, 0, count(array) - 1);
+    return array == LinkArray::Labelien ? m_labels[size_t(i)] : m_images[size_t(i)];
+}
+
+const LinkItem &LinkElements::element(LinkArray array, int i) const
+{
+    i = std::clamp(i, 0, count(array) - 1);
+    return array == LinkArray::Labelien ? m_labels[size_t(i)] : m_images[size_t(i)];
+}
+
+int LinkElements::takeFree(LinkArray array) const
+{
+    // The scan runs from the highest index down and keeps the last free one
+    // it met, which is the lowest.
+    int found = 0;
+    for (int i = count(array) - 1; i >= 0; --i) {
+        if (element(array, i).tag.isEmpty())
+            found = i;
+    }
+    return found;
+}
+
+void LinkElements::hideAll()
+{
+    auto hide = [](LinkItem &e) {
+        e.visible = false;
+        e.tag.clear();
+        e.toolTip.clear();
+    };
+    std::for_each(m_labels.begin(), m_labels.end(), hide);
+    std::for_each(m_images.begin(), m_images.end(), hide);
+}
+
+int LinkElements::visibleCount(LinkArray array) const
+{
+    int n = 0;
+    for (int i = 0; i < count(array); ++i)
+        n += element(array, i).visible ? 1 : 0;
+    return n;
+}
+
+} // namespace vorlane
