@@ -145,7 +145,9 @@ TEST_F(StartupTest, FirstPageShownIsPage1WithItsRecordAndHistory)
     EXPECT_EQ(window->contentsButton()->text(), u"Accueil");
     EXPECT_EQ(window->contentsTag(), u"PA0001");
     // The cover and the strip are gone, the page area is shown.
-    EXPECT_FALSE(window->imagelien(0)->isVisible());
+    // (The cover is shown in Imagelien element 0, which page 1 may take for a link.)
+    QWidget *cover = window->imagelien(0);
+    EXPECT_TRUE(!cover->isVisible() || cover->parentWidget() != window.get());
     EXPECT_FALSE(window->progressStrip()->isVisible());
     EXPECT_TRUE(window->pageFrame()->isVisible());
     EXPECT_TRUE(window->illustration()->isVisible());
