@@ -20,17 +20,6 @@ QString trimmedNumberText(double value)
     return s;
 }
 
-QString trimSpaces(const QString &s)
-{
-    qsizetype from = 0;
-    qsizetype to = s.size();
-    while (from < to && s[from] == u' ')
-        ++from;
-    while (to > from && s[to - 1] == u' ')
-        --to;
-    return s.mid(from, to - from);
-}
-
 bool isBinaryOperator(QChar c)
 {
     return c == u'*' || c == u'+' || c == u'/' || c == u'-' || c == u'^';
@@ -75,21 +64,8 @@ QString ScientificText(double value)
         return QString();
     if (value == 0)
         return QStringLiteral("0.E+00");
-    // Eight significant digits, rounded by printf. Only its digits and exponent are
-    // read, so the process locale's decimal separator does not matter.
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.7e", std::fabs(value));
-    QString digits;
-    int exponent = 0;
-    const char *p = buf;
-    for (; *p && *p != 'e'; ++p) {
-        if (*p >= '0' && *p <= '9')
-            digits.append(QLatin1Char(*p));
-    }
-    if (*p == 'e')
-        exponent = std::atoi(p + 1);
-    while (digits.size() > 1 && digits.endsWith(u'0'))
-        digits.chop(1);
+    // Eight significant digits.
+    const auto [digits, exponent] = SignificantDigits(value, 8);
     QString text = value < 0 ? QStringLiteral("-") : QString();
     text += digits.left(1) + u'.' + digits.mid(1) + u'E' + (exponent < 0 ? u'-' : u'+');
     QString e = QString::number(std::abs(exponent));
@@ -132,13 +108,13 @@ void Calculator::appendAnswer()
 {
     // An overflow message is no number: it is not carried into the next expression.
     if (m_lastError == EvalError::None && !m_answerOverflowed)
-        m_expression += trimSpaces(m_lastAnswer);
+        m_expression += TrimSpaces(m_lastAnswer);
     showExpression();
 }
 
 void Calculator::continueFromAnswer()
 {
-    if (trimSpaces(m_expression).isEmpty())
+    if (TrimSpaces(m_expression).isEmpty())
         appendAnswer();
 }
 
@@ -325,13 +301,13 @@ KeyEffect Calculator::press(CalculatorKey key)
         break;
     case CalculatorKey::multip:
     case CalculatorKey::div:
-        if (!trimSpaces(m_display).isEmpty()) {
+        if (!TrimSpaces(m_display).isEmpty()) {
             continueFromAnswer();
             append(key == CalculatorKey::multip ? QStringLiteral(" * ") : QStringLiteral(" / "));
         }
         break;
     case CalculatorKey::plus:
-        if (!trimSpaces(m_display).isEmpty()) {
+        if (!TrimSpaces(m_display).isEmpty()) {
             continueFromAnswer();
             append(m_expression.endsWith(u'E') ? QStringLiteral("+") : QStringLiteral(" + "));
         }

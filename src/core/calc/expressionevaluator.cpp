@@ -43,19 +43,7 @@ bool isSpacedOperatorAt(QStringView t, qsizetype i)
     return op == u'+' || op == u'-' || op == u'*' || op == u'/' || op == u'^';
 }
 
-// Only the space character counts as blank in the expression (a tab is text).
-QString trimSpaces(const QString &s)
-{
-    qsizetype from = 0;
-    qsizetype to = s.size();
-    while (from < to && s[from] == u' ')
-        ++from;
-    while (to > from && s[to - 1] == u' ')
-        --to;
-    return s.mid(from, to - from);
-}
-
-QString valueText(double value) { return trimSpaces(NumberText(value)); }
+QString valueText(double value) { return TrimSpaces(NumberText(value)); }
 
 // One pass of the sign and parenthesis folding of NormaliseExpression.
 QString foldPass(const QString &in)
@@ -498,7 +486,7 @@ EvalError EvaluateExpression(QString &text, AngleMode angleMode)
             continue;
         break;
     }
-    text = trimSpaces(text);
+    text = TrimSpaces(text);
     if (text.contains(u' '))
         return EvalError::Impossible;
     return EvalError::None;

@@ -1,20 +1,10 @@
 #include "core/records/statefile.h"
 
+#include "core/text/numbertext.h"
+
 #include <QDir>
 
 namespace vorlane {
-
-namespace {
-QString trimSpaces(const QString &s)
-{
-    qsizetype b = 0, e = s.size();
-    while (b < e && s[b] == u' ')
-        ++b;
-    while (e > b && s[e - 1] == u' ')
-        --e;
-    return s.mid(b, e - b);
-}
-} // namespace
 
 StateFile::StateFile(const QString &applicationFolder)
     : m_file(QDir(applicationFolder).filePath(fileName()))
@@ -52,7 +42,7 @@ int StateFile::CountRunningModules(int module) const
     }
     int running = 0;
     for (const QString &f : flags) {
-        if (trimSpaces(f) == u"OUI")
+        if (TrimSpaces(f) == u"OUI")
             ++running;
     }
     return running;

@@ -1,5 +1,6 @@
 #include "core/text/numbertext.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -15,22 +16,7 @@ QString NumberText(double value)
     if (value == 0)
         return QStringLiteral(" 0");
 
-    // 15 significant digits, rounded by printf: d.dddddddddddddde[+-]XX
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
-    QString digits;
-    int exponent = 0;
-    {
-        const char *p = buf;
-        for (; *p && *p != 'e'; ++p) {
-            if (*p >= '0' && *p <= '9')
-                digits.append(QLatin1Char(*p));
-        }
-        if (*p == 'e')
-            exponent = std::atoi(p + 1);
-    }
-    while (digits.size() > 1 && digits.endsWith(u'0'))
-        digits.chop(1);
+    const auto [digits, exponent] = SignificantDigits(value, 15);
 
     QString body;
     if (exponent >= -4 && exponent <= 14) {
@@ -53,6 +39,36 @@ QString NumberText(double value)
         body += e;
     }
     return (value < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + body;
+}
+
+Digits SignificantDigits(double value, int significant)
+{
+    // d.ddd...e[+-]XX; only digits and the exponent are read, so the locale's
+    // decimal separator does not matter.
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*e", std::max(0, significant - 1), std::fabs(value));
+    Digits out;
+    const char *p = buf;
+    for (; *p && *p != 'e'; ++p) {
+        if (*p >= '0' && *p <= '9')
+            out.digits.append(QLatin1Char(*p));
+    }
+    if (*p == 'e')
+        out.exponent = std::atoi(p + 1);
+    while (out.digits.size() > 1 && out.digits.endsWith(u'0'))
+        out.digits.chop(1);
+    return out;
+}
+
+QString TrimSpaces(const QString &text)
+{
+    qsizetype from = 0;
+    qsizetype to = text.size();
+    while (from < to && text[from] == u' ')
+        ++from;
+    while (to > from && text[to - 1] == u' ')
+        --to;
+    return text.mid(from, to - from);
 }
 
 QString ZeroPadded(long long value, int digits)

@@ -12,6 +12,20 @@ namespace vorlane {
 // A value that is not finite gives "1.#INF", "-1.#INF" or "-1.#IND".
 QString NumberText(double value);
 
+// The decimal digits of |value| rounded to `significant` digits (printf's
+// rounding), trailing zeros dropped (at least one digit kept), and the decimal
+// exponent of the first digit: 1234.5 to 3 digits gives "123" and 3. The
+// process locale plays no part. `value` must be finite and not 0.
+struct Digits {
+    QString digits;
+    int exponent = 0;
+};
+Digits SignificantDigits(double value, int significant);
+
+// The text without its leading and trailing spaces (the space character only:
+// tabs and line ends are kept, as the number and flag texts expect).
+QString TrimSpaces(const QString &text);
+
 // Whole numbers written with leading zeros to at least `digits` digits ("0000"
 // gives 0028, "00" gives 07); a negative value keeps its sign in front ("-007").
 QString ZeroPadded(long long value, int digits);
