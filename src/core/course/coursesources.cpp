@@ -19,6 +19,15 @@ QString SourceError::text() const
 
 namespace {
 
+// Fills `error` (when given) and returns false, so that callers can write
+// one-line early exits.
+bool fail(SourceError *error, const QString &file, int line, const QString &message)
+{
+    if (error)
+        *error = {file, line, message};
+    return false;
+}
+
 struct Section {
     QString name; // after "@@", e.g. "corps", "question 1", "texte"
     int line = 0;
@@ -62,11 +71,8 @@ bool parse(const QString &fileName, const QString &text, Parsed &out, SourceErro
         if (l.trimmed().isEmpty())
             continue;
         const qsizetype colon = l.indexOf(u':');
-        if (colon <= 0) {
-            if (error)
-                *error = {fileName, i + 1, QStringLiteral("expected \"key: value\", found \"%1\"").arg(l)};
-            return false;
-        }
+        if (colon <= 0)
+            return fail(error, fileName, i + 1, QStringLiteral("expected \"key: value\", found \"%1\"").arg(l));
         const QString key = l.left(colon).trimmed();
         const QString value = l.mid(colon + 1).trimmed();
         if (out.sections.empty()) {
@@ -89,49 +95,37 @@ QString bodyOf(const QStringList &lines)
     return body;
 }
 
-bool readInt(const QString &fileName, int line, const QString &key, const QString &value, int &out,
-             SourceError *error)
-{
-    bool ok = false;
-    const int v = value.toInt(&ok);
-    if (!ok) {
-        if (error)
-            *error = {fileName, line, QStringLiteral("%1: \"%2\" is not a whole number").arg(key, value)};
-        return false;
-    }
-    out = v;
-    return true;
-}
+// Reads the typed values of header lines, reporting the file and line of a bad one.
+struct FieldReader {
+    const QString &file;
+    SourceError *error;
 
-bool readYesNo(const QString &fileName, int line, const QString &key, const QString &value, bool &out,
-               SourceError *error)
-{
-    if (value == u"oui") {
-        out = true;
+    bool whole(int line, const QString &key, const QString &value, int &out) const
+    {
+        bool ok = false;
+        const int v = value.toInt(&ok);
+        if (!ok)
+            return fail(error, file, line, QStringLiteral("%1: \"%2\" is not a whole number").arg(key, value));
+        out = v;
         return true;
     }
-    if (value == u"non") {
-        out = false;
+    bool number(int line, const QString &key, const QString &value, double &out) const
+    {
+        bool ok = false;
+        const double v = value.toDouble(&ok);
+        if (!ok)
+            return fail(error, file, line, QStringLiteral("%1: \"%2\" is not a number").arg(key, value));
+        out = v;
         return true;
     }
-    if (error)
-        *error = {fileName, line, QStringLiteral("%1: \"%2\" must be oui or non").arg(key, value)};
-    return false;
-}
-
-bool readNumber(const QString &fileName, int line, const QString &key, const QString &value, double &out,
-                SourceError *error)
-{
-    bool ok = false;
-    const double v = value.toDouble(&ok);
-    if (!ok) {
-        if (error)
-            *error = {fileName, line, QStringLiteral("%1: \"%2\" is not a number").arg(key, value)};
-        return false;
+    bool yesNo(int line, const QString &key, const QString &value, bool &out) const
+    {
+        if (value != u"oui" && value != u"non")
+            return fail(error, file, line, QStringLiteral("%1: \"%2\" must be oui or non").arg(key, value));
+        out = value == u"oui";
+        return true;
     }
-    out = v;
-    return true;
-}
+};
 
 } // namespace
 
@@ -140,6 +134,7 @@ std::optional<CoursePage> ParsePageSource(const QString &fileName, const QString
     Parsed p;
     if (!parse(fileName, text, p, error))
         return std::nullopt;
+    const FieldReader read{fileName, error};
     CoursePage page;
     page.source = fileName;
     bool haveNumber = false, haveIndex = false;
@@ -150,40 +145,37 @@ std::optional<CoursePage> ParsePageSource(const QString &fileName, const QString
         if (key == u"titre")
             page.titre = value;
         else if (key == u"Numeropage")
-            ok = readInt(fileName, line, key, value, page.numeropage, error), haveNumber = ok;
+            ok = read.whole(line, key, value, page.numeropage), haveNumber = ok;
         else if (key == u"Index")
-            ok = readInt(fileName, line, key, value, page.index, error), haveIndex = ok;
+            ok = read.whole(line, key, value, page.index), haveIndex = ok;
         else if (key == u"precedent")
-            ok = readYesNo(fileName, line, key, value, page.precedent, error);
+            ok = read.yesNo(line, key, value, page.precedent);
         else if (key == u"suite")
-            ok = readYesNo(fileName, line, key, value, page.suite, error);
+            ok = read.yesNo(line, key, value, page.suite);
         else if (key == u"imprimable")
-            ok = readYesNo(fileName, line, key, value, page.imprimable, error);
+            ok = read.yesNo(line, key, value, page.imprimable);
         else if (key == u"moteur")
-            ok = readYesNo(fileName, line, key, value, page.moteur, error);
+            ok = read.yesNo(line, key, value, page.moteur);
         else if (key == u"debutimp")
-            ok = readNumber(fileName, line, key, value, page.debutimp, error);
+            ok = read.number(line, key, value, page.debutimp);
         else if (key == u"finimp")
-            ok = readNumber(fileName, line, key, value, page.finimp, error);
+            ok = read.number(line, key, value, page.finimp);
         else if (key == u"sommaire")
-            ok = readInt(fileName, line, key, value, page.sommaire, error);
+            ok = read.whole(line, key, value, page.sommaire);
         else {
-            if (error)
-                *error = {fileName, line, QStringLiteral("unknown field \"%1\"").arg(key)};
+            fail(error, fileName, line, QStringLiteral("unknown field \"%1\"").arg(key));
             return std::nullopt;
         }
         if (!ok)
             return std::nullopt;
     }
     if (!haveNumber || !haveIndex) {
-        if (error)
-            *error = {fileName, 0, QStringLiteral("a page needs Numeropage and Index")};
+        fail(error, fileName, 0, QStringLiteral("a page needs Numeropage and Index"));
         return std::nullopt;
     }
     for (const Section &s : p.sections) {
         if (s.name != u"corps") {
-            if (error)
-                *error = {fileName, s.line, QStringLiteral("unknown section \"@@%1\"").arg(s.name)};
+            fail(error, fileName, s.line, QStringLiteral("unknown section \"@@%1\"").arg(s.name));
             return std::nullopt;
         }
         page.fpc = bodyOf(s.lines);
@@ -196,6 +188,7 @@ std::optional<ChapterTest> ParseTestSource(const QString &fileName, const QStrin
     Parsed p;
     if (!parse(fileName, text, p, error))
         return std::nullopt;
+    const FieldReader read{fileName, error};
     ChapterTest test;
     test.source = fileName;
     bool haveChapter = false;
@@ -205,22 +198,20 @@ std::optional<ChapterTest> ParseTestSource(const QString &fileName, const QStrin
         const int line = p.headerLines[i];
         bool ok = true;
         if (key == u"Chapitre")
-            ok = readInt(fileName, line, key, value, test.chapitre, error), haveChapter = ok;
+            ok = read.whole(line, key, value, test.chapitre), haveChapter = ok;
         else if (key == u"Titre")
             test.titre = value;
         else if (key == u"Nbquest")
-            ok = readInt(fileName, line, key, value, nbquest, error);
+            ok = read.whole(line, key, value, nbquest);
         else {
-            if (error)
-                *error = {fileName, line, QStringLiteral("unknown field \"%1\"").arg(key)};
+            fail(error, fileName, line, QStringLiteral("unknown field \"%1\"").arg(key));
             return std::nullopt;
         }
         if (!ok)
             return std::nullopt;
     }
     if (!haveChapter) {
-        if (error)
-            *error = {fileName, 0, QStringLiteral("a test needs Chapitre")};
+        fail(error, fileName, 0, QStringLiteral("a test needs Chapitre"));
         return std::nullopt;
     }
     TestQuestion *current = nullptr;
@@ -229,8 +220,7 @@ std::optional<ChapterTest> ParseTestSource(const QString &fileName, const QStrin
             bool ok = false;
             const int n = s.name.mid(8).trimmed().toInt(&ok);
             if (!ok || n < 1 || n > 100) {
-                if (error)
-                    *error = {fileName, s.line, QStringLiteral("\"@@%1\": question numbers run from 1 to 100").arg(s.name)};
+                fail(error, fileName, s.line, QStringLiteral("\"@@%1\": question numbers run from 1 to 100").arg(s.name));
                 return std::nullopt;
             }
             test.questions.push_back({});
@@ -240,13 +230,12 @@ std::optional<ChapterTest> ParseTestSource(const QString &fileName, const QStrin
                 const QString key = kv.section(u'\x1f', 0, 0);
                 const QString value = kv.section(u'\x1f', 1);
                 if (key == u"type") {
-                    if (!readInt(fileName, s.line, key, value, current->type, error))
+                    if (!read.whole(s.line, key, value, current->type))
                         return std::nullopt;
                 } else if (key == u"solution") {
                     current->solution = value;
                 } else {
-                    if (error)
-                        *error = {fileName, s.line, QStringLiteral("unknown question field \"%1\"").arg(key)};
+                    fail(error, fileName, s.line, QStringLiteral("unknown question field \"%1\"").arg(key));
                     return std::nullopt;
                 }
             }
@@ -255,8 +244,7 @@ std::optional<ChapterTest> ParseTestSource(const QString &fileName, const QStrin
         } else if (current && s.name == u"sifaux") {
             current->siFaux = bodyOf(s.lines);
         } else {
-            if (error)
-                *error = {fileName, s.line, QStringLiteral("unexpected section \"@@%1\"").arg(s.name)};
+            fail(error, fileName, s.line, QStringLiteral("unexpected section \"@@%1\"").arg(s.name));
             return std::nullopt;
         }
     }
@@ -268,17 +256,14 @@ std::optional<CourseSources> ReadCourseSources(const QString &folder, SourceErro
 {
     QDir dir(folder);
     if (!dir.exists()) {
-        if (error)
-            *error = {folder, 0, QStringLiteral("no such course folder")};
+        fail(error, folder, 0, QStringLiteral("no such course folder"));
         return std::nullopt;
     }
     CourseSources out;
     auto readAll = [&](const QString &path, QString &text) {
         QFile f(path);
         if (!f.open(QIODevice::ReadOnly)) {
-            if (error)
-                *error = {path, 0, QStringLiteral("cannot be read")};
-            return false;
+            return fail(error, path, 0, QStringLiteral("cannot be read"));
         }
         text = QString::fromUtf8(f.readAll());
         return true;

@@ -26,6 +26,33 @@ constexpr int TwipsPerPixel = 15;
 
 QString utf8(const char *text) { return QString::fromUtf8(text); }
 
+// A frame of two option buttons below the display, ids 0 and 1.
+struct OptionFrame {
+    QString caption;
+    QString frameName;
+    int left;
+    QString groupName;
+    std::pair<QString, QString> options[2]; // object name, caption
+    int checked;
+};
+
+QButtonGroup *optionFrame(QWidget *window, const OptionFrame &f)
+{
+    auto *frame = new QGroupBox(f.caption, window);
+    frame->setObjectName(f.frameName);
+    frame->setGeometry(f.left, 46, 139, 58);
+    auto *group = new QButtonGroup(window);
+    group->setObjectName(f.groupName);
+    for (int id = 0; id < 2; ++id) {
+        auto *button = new QRadioButton(f.options[id].second, frame);
+        button->setObjectName(f.options[id].first);
+        button->setGeometry(10, 18 + 18 * id, 120, 18);
+        group->addButton(button, id);
+    }
+    group->button(f.checked)->setChecked(true);
+    return group;
+}
+
 // Rows of the lower pad: the digits sit in the engraved box (81, 289)-(206, 421).
 constexpr int PadRows[4] = {292, 325, 358, 391};
 constexpr int PadRowHeight = 28;
@@ -77,39 +104,19 @@ Machine::Machine(Session &session, QWidget *parent, Beep beep)
 
 void Machine::buildOptions()
 {
-    auto *angles = new QGroupBox(QStringLiteral("Angles"), this);
-    angles->setObjectName(QStringLiteral("frameAngles"));
-    angles->setGeometry(8, 46, 139, 58);
-    auto *degrees = new QRadioButton(utf8("Degr\u00e9s"), angles);
-    degrees->setObjectName(QStringLiteral("angle0"));
-    degrees->setGeometry(10, 18, 120, 18);
-    auto *radians = new QRadioButton(QStringLiteral("Radians"), angles);
-    radians->setObjectName(QStringLiteral("angle1"));
-    radians->setGeometry(10, 36, 120, 18);
-    auto *angleGroup = new QButtonGroup(this);
-    angleGroup->setObjectName(QStringLiteral("angle"));
-    angleGroup->addButton(degrees, 0);
-    angleGroup->addButton(radians, 1);
-    degrees->setChecked(true);
+    // Angles: Degrés (0) or Radians (1); display: Scientifique (0) or Standard (1).
+    QButtonGroup *angleGroup =
+        optionFrame(this, {QStringLiteral("Angles"), QStringLiteral("frameAngles"), 8, QStringLiteral("angle"),
+                           {{QStringLiteral("angle0"), utf8("Degr\u00e9s")}, {QStringLiteral("angle1"), QStringLiteral("Radians")}},
+                           0});
     connect(angleGroup, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked)
             m_calculator.setRadians(id == 1);
     });
-
-    auto *display = new QGroupBox(QStringLiteral("Affichage"), this);
-    display->setObjectName(QStringLiteral("frameAffichage"));
-    display->setGeometry(155, 46, 139, 58);
-    auto *scientific = new QRadioButton(QStringLiteral("Scientifique"), display);
-    scientific->setObjectName(QStringLiteral("C0"));
-    scientific->setGeometry(10, 18, 120, 18);
-    auto *standard = new QRadioButton(QStringLiteral("Standard"), display);
-    standard->setObjectName(QStringLiteral("C1"));
-    standard->setGeometry(10, 36, 120, 18);
-    auto *displayGroup = new QButtonGroup(this);
-    displayGroup->setObjectName(QStringLiteral("C"));
-    displayGroup->addButton(scientific, 0);
-    displayGroup->addButton(standard, 1);
-    standard->setChecked(true);
+    QButtonGroup *displayGroup =
+        optionFrame(this, {QStringLiteral("Affichage"), QStringLiteral("frameAffichage"), 155, QStringLiteral("C"),
+                           {{QStringLiteral("C0"), QStringLiteral("Scientifique")}, {QStringLiteral("C1"), QStringLiteral("Standard")}},
+                           1});
     connect(displayGroup, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked)
             displayOptionClicked(id == 0);
