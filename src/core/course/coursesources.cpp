@@ -260,34 +260,23 @@ std::optional<CourseSources> ReadCourseSources(const QString &folder, SourceErro
         return std::nullopt;
     }
     CourseSources out;
-    auto readAll = [&](const QString &path, QString &text) {
-        QFile f(path);
-        if (!f.open(QIODevice::ReadOnly)) {
-            return fail(error, path, 0, QStringLiteral("cannot be read"));
+    // Parses every file of `sub` matching `pattern`, in name order, into `into`.
+    auto parseAll = [&](const QString &sub, const QString &pattern, auto parse, auto &into) {
+        const QDir folder(dir.filePath(sub));
+        for (const QFileInfo &fi : folder.entryInfoList({pattern}, QDir::Files, QDir::Name)) {
+            QFile f(fi.filePath());
+            if (!f.open(QIODevice::ReadOnly))
+                return fail(error, fi.filePath(), 0, QStringLiteral("cannot be read"));
+            auto parsed = parse(fi.filePath(), QString::fromUtf8(f.readAll()), error);
+            if (!parsed)
+                return false;
+            into.push_back(std::move(*parsed));
         }
-        text = QString::fromUtf8(f.readAll());
         return true;
     };
-    const QDir pages(dir.filePath(QStringLiteral("pages")));
-    for (const QFileInfo &fi : pages.entryInfoList({QStringLiteral("*.page")}, QDir::Files, QDir::Name)) {
-        QString text;
-        if (!readAll(fi.filePath(), text))
-            return std::nullopt;
-        auto page = ParsePageSource(fi.filePath(), text, error);
-        if (!page)
-            return std::nullopt;
-        out.pages.push_back(std::move(*page));
-    }
-    const QDir tests(dir.filePath(QStringLiteral("tests")));
-    for (const QFileInfo &fi : tests.entryInfoList({QStringLiteral("*.test")}, QDir::Files, QDir::Name)) {
-        QString text;
-        if (!readAll(fi.filePath(), text))
-            return std::nullopt;
-        auto test = ParseTestSource(fi.filePath(), text, error);
-        if (!test)
-            return std::nullopt;
-        out.tests.push_back(std::move(*test));
-    }
+    if (!parseAll(QStringLiteral("pages"), QStringLiteral("*.page"), ParsePageSource, out.pages) ||
+        !parseAll(QStringLiteral("tests"), QStringLiteral("*.test"), ParseTestSource, out.tests))
+        return std::nullopt;
     const QDir data(dir.filePath(QStringLiteral("data")));
     for (const QFileInfo &fi : data.entryInfoList(QDir::Files, QDir::Name))
         out.dataFiles.append(fi.absoluteFilePath());
