@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs every Debian package that building, running and testing Vorlane need.
 # Idempotent: when dpkg already has every package, nothing is fetched or run.
+# Packages named as arguments are installed too (the fuzzing and sanitizer
+# scripts ask for clang this way).
 set -euo pipefail
 
 PACKAGES=(
@@ -15,6 +17,7 @@ PACKAGES=(
   fonts-liberation2 fonts-comic-neue fonts-dejavu-core fonts-urw-base35 fonts-noto-core
   # running and testing
   xvfb xauth x11-utils imagemagick poppler-utils ffmpeg
+  "$@"
 )
 
 missing=()

@@ -32,9 +32,12 @@ constexpr int kReapMs = 5000;
 StoreStatus AccessReader::Result::status() const
 {
     switch (outcome) {
-    case Outcome::Ok: return StoreStatus::Ok;
-    case Outcome::NoSuchTable: return StoreStatus::NoSuchTable;
-    default: return StoreStatus::Unreadable;
+    case Outcome::Ok:
+        return StoreStatus::Ok;
+    case Outcome::NoSuchTable:
+        return StoreStatus::NoSuchTable;
+    default:
+        return StoreStatus::Unreadable;
     }
 }
 
@@ -57,6 +60,18 @@ AccessReader::Result AccessReader::listTables(const QString &mdbPath) const
     return run({QStringLiteral("--tables"), mdbPath}, QString());
 }
 
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAddressSanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kAddressSanitized = true;
+#else
+constexpr bool kAddressSanitized = false;
+#endif
+#else
+constexpr bool kAddressSanitized = false;
+#endif
+
 AccessReader::Result AccessReader::run(const QStringList &arguments, const QString &tableName) const
 {
     Result result;
@@ -74,12 +89,18 @@ AccessReader::Result AccessReader::run(const QStringList &arguments, const QStri
     helper.setStandardOutputFile(QProcess::nullDevice());
     helper.setStandardErrorFile(QProcess::nullDevice());
 
-    const rlim_t memoryLimit = m_options.memoryLimitBytes > 0 ? rlim_t(m_options.memoryLimitBytes) : RLIM_INFINITY;
+    const rlim_t memoryLimit =
+        m_options.memoryLimitBytes > 0 ? rlim_t(m_options.memoryLimitBytes) : RLIM_INFINITY;
     const rlim_t fileLimit = rlim_t(kMaxRowFileBytes);
     // Runs in the child between fork and exec: async-signal-safe calls only.
     helper.setChildProcessModifier([memoryLimit, fileLimit] {
-        const rlimit memory{memoryLimit, memoryLimit};
-        setrlimit(RLIMIT_AS, &memory);
+        // A helper built with AddressSanitizer cannot even start under an
+        // address-space limit (its shadow memory is reserved at start); such a
+        // build keeps only the time limit.
+        if (!kAddressSanitized) {
+            const rlimit memory{memoryLimit, memoryLimit};
+            setrlimit(RLIMIT_AS, &memory);
+        }
         const rlimit file{fileLimit, fileLimit};
         setrlimit(RLIMIT_FSIZE, &file);
         const rlimit core{0, 0};
@@ -115,11 +136,20 @@ AccessReader::Result AccessReader::run(const QStringList &arguments, const QStri
         return result;
     }
     switch (helper.exitCode()) {
-    case rowchannel::ExitOk: break;
-    case rowchannel::ExitNoSuchTable: result.outcome = Outcome::NoSuchTable; return result;
-    case rowchannel::ExitCannotOpen: result.outcome = Outcome::CannotOpen; return result;
-    case rowchannel::ExitDamaged: result.outcome = Outcome::Damaged; return result;
-    default: result.outcome = Outcome::HelperFailed; return result;
+    case rowchannel::ExitOk:
+        break;
+    case rowchannel::ExitNoSuchTable:
+        result.outcome = Outcome::NoSuchTable;
+        return result;
+    case rowchannel::ExitCannotOpen:
+        result.outcome = Outcome::CannotOpen;
+        return result;
+    case rowchannel::ExitDamaged:
+        result.outcome = Outcome::Damaged;
+        return result;
+    default:
+        result.outcome = Outcome::HelperFailed;
+        return result;
     }
 
     QFile file(rowFile);
@@ -144,14 +174,22 @@ AccessReader::Result AccessReader::run(const QStringList &arguments, const QStri
 const char *AccessReader::outcomeName(Outcome outcome)
 {
     switch (outcome) {
-    case Outcome::Ok: return "Ok";
-    case Outcome::NoSuchTable: return "NoSuchTable";
-    case Outcome::CannotOpen: return "CannotOpen";
-    case Outcome::Damaged: return "Damaged";
-    case Outcome::HelperFailed: return "HelperFailed";
-    case Outcome::TimedOut: return "TimedOut";
-    case Outcome::Crashed: return "Crashed";
-    case Outcome::Malformed: return "Malformed";
+    case Outcome::Ok:
+        return "Ok";
+    case Outcome::NoSuchTable:
+        return "NoSuchTable";
+    case Outcome::CannotOpen:
+        return "CannotOpen";
+    case Outcome::Damaged:
+        return "Damaged";
+    case Outcome::HelperFailed:
+        return "HelperFailed";
+    case Outcome::TimedOut:
+        return "TimedOut";
+    case Outcome::Crashed:
+        return "Crashed";
+    case Outcome::Malformed:
+        return "Malformed";
     }
     return "?";
 }
