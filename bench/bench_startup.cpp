@@ -3,8 +3,8 @@
 // row and its cache written) and a later start (the index read from its cache).
 // Run: build/bench/bench_startup
 
+#include "core/app/session.h"
 #include "core/course/coursetable.h"
-#include "core/course/session.h"
 #include "core/platform/desktop.h"
 #include "core/platform/files.h"
 #include "core/platform/prompts.h"
@@ -41,7 +41,8 @@ QTemporaryDir &courseFolder()
         QString error;
         if (!WriteCourseDatabases(bench::generatedCourse(kPages), dir.path(), &error))
             qFatal("cannot write the generated course: %s", qPrintable(error));
-        QFile::copy(QStringLiteral(VORLANE_SAMPLE_DIR "/data/couvT.jpg"), dir.filePath(QStringLiteral("couvT.jpg")));
+        QFile::copy(QStringLiteral(VORLANE_SAMPLE_DIR "/data/couvT.jpg"),
+                    dir.filePath(QStringLiteral("couvT.jpg")));
         written = true;
     }
     return dir;

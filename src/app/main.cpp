@@ -1,8 +1,8 @@
 // vorlane: the course window. It takes no arguments; the application folder is
 // the folder of this executable.
 
+#include "core/app/session.h"
 #include "core/course/coursetable.h"
-#include "core/course/session.h"
 #include "core/platform/files.h"
 #include "core/platform/volumes.h"
 #include "ui/mainwindow.h"

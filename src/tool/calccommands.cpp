@@ -1,6 +1,6 @@
 #include "core/calc/calculator.h"
+#include "core/calc/calculatormemory.h"
 #include "core/calc/expressionevaluator.h"
-#include "core/course/session.h"
 #include "tool/commands.h"
 
 namespace vorlane::tool {
@@ -14,7 +14,8 @@ struct CalcArguments {
 };
 
 // Options first; "--" ends them so that an expression may start with "-".
-bool parseArguments(const QString &command, const QStringList &args, bool allowScientific, CalcArguments &parsed)
+bool parseArguments(const QString &command, const QStringList &args, bool allowScientific,
+                    CalcArguments &parsed)
 {
     bool optionsEnded = false;
     QStringList positional;
@@ -62,7 +63,7 @@ int calcCommand(const QStringList &args)
     CalcArguments parsed;
     if (!parseArguments(QStringLiteral("calc"), args, true, parsed))
         return ExitUsage;
-    Session session;
+    CalculatorMemory session;
     Calculator calculator(session);
     calculator.setRadians(parsed.radians);
     calculator.setScientific(parsed.scientific);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/platform/controlspec.h"
+
 #include <QColor>
 #include <QIcon>
 #include <QPixmap>
@@ -11,10 +13,7 @@ namespace vorlane {
 // ratio.
 class ToolIcons {
 public:
-    enum class Glyph {
-        Back, Forward, Home, Contents, Atom, Flask, Search, Calculator, Printer, Help, Quit, Update, Globe,
-        ChapterPrevious, ChapterNext, Test, Info, Film, Book, Star,
-    };
+    using Glyph = vorlane::Glyph;
 
     static QIcon icon(Glyph glyph, const QColor &colour = QColor(0x24, 0x3b, 0x63));
     static QPixmap pixmap(Glyph glyph, int size, const QColor &colour, qreal devicePixelRatio = 2.0);

@@ -1,10 +1,10 @@
 #include "core/calc/calculator.h"
-#include "core/course/session.h"
+#include "core/calc/calculatormemory.h"
 #include "testsupport.h"
 
-#include <gtest/gtest.h>
 #include <cfloat>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <initializer_list>
 
 using namespace vorlane;
@@ -12,7 +12,10 @@ using K = CalculatorKey;
 
 namespace {
 
-QString u8(const char *s) { return QString::fromUtf8(s); }
+QString u8(const char *s)
+{
+    return QString::fromUtf8(s);
+}
 
 class CalculatorTest : public ::testing::Test {
 protected:
@@ -31,7 +34,7 @@ protected:
         }
     }
 
-    Session session;
+    CalculatorMemory session;
     Calculator calc{session};
 };
 
@@ -214,12 +217,11 @@ TEST_F(CalculatorTest, MinusAfterAResultStartsANewNumber)
 TEST_F(CalculatorTest, EffaceRemovesTheLastEntry)
 {
     const std::pair<const char *, const char *> cases[] = {
-        {"2 * cos ", "2 * "}, {"2 * ", "2"},   {"10 ^ ", "10"}, {"(cos ", "("},
-        {"cos ", ""},         {"12", "1"},     {"2E+3", "2E+"}, {"1 - ", "1"},
-        {"invSIN ", ""},      {"2 ^ 2", "2 ^ "}, {" ", ""},      {"", ""},
+        {"2 * cos ", "2 * "}, {"2 * ", "2"}, {"10 ^ ", "10"}, {"(cos ", "("},    {"cos ", ""}, {"12", "1"},
+        {"2E+3", "2E+"},      {"1 - ", "1"}, {"invSIN ", ""}, {"2 ^ 2", "2 ^ "}, {" ", ""},    {"", ""},
     };
     for (const auto &[before, after] : cases) {
-        Session s;
+        CalculatorMemory s;
         Calculator c(s);
         c.setExpression(QString::fromUtf8(before));
         c.press(K::EFFACE);
@@ -285,7 +287,7 @@ TEST_F(CalculatorTest, MemoryKeysWorkOnTheSessionRegister)
     calc.press(K::Command1);
     EXPECT_DOUBLE_EQ(session.calculatorMemory, 0.5);
     EXPECT_EQ(calc.display(), QStringLiteral(" .25")); // the display is left alone
-    calc.press(K::Command2);                            // M-
+    calc.press(K::Command2);                           // M-
     EXPECT_DOUBLE_EQ(session.calculatorMemory, 0.25);
 
     calc.press(K::Command3); // RM
@@ -337,9 +339,9 @@ TEST_F(CalculatorTest, AResultBeyondTheDoubleRangeIsAnOverflow)
 TEST_F(CalculatorTest, KeyboardCharacters)
 {
     const std::pair<char, K> mapped[] = {
-        {'0', K::B0},     {'9', K::B9},     {'.', K::Bpoint},   {'E', K::BtoEXP},   {'e', K::BtoEXP},
-        {'D', K::BtoEXP}, {'d', K::BtoEXP}, {'(', K::Bpo},      {')', K::bpf},      {'*', K::multip},
-        {'+', K::plus},   {'-', K::moins},  {'/', K::div},      {'^', K::puissance},
+        {'0', K::B0},     {'9', K::B9},     {'.', K::Bpoint}, {'E', K::BtoEXP},    {'e', K::BtoEXP},
+        {'D', K::BtoEXP}, {'d', K::BtoEXP}, {'(', K::Bpo},    {')', K::bpf},       {'*', K::multip},
+        {'+', K::plus},   {'-', K::moins},  {'/', K::div},    {'^', K::puissance},
     };
     for (const auto &[c, key] : mapped) {
         const auto k = CalculatorKeyForCharacter(QLatin1Char(c));

@@ -1,10 +1,10 @@
 #include "core/calc/calculator.h"
+#include "core/calc/calculatormemory.h"
 #include "core/calc/expressionevaluator.h"
-#include "core/course/session.h"
 #include "testsupport.h"
 
-#include <gtest/gtest.h>
 #include <array>
+#include <gtest/gtest.h>
 #include <random>
 
 using namespace vorlane;
@@ -17,12 +17,13 @@ const QString Characters = QStringLiteral("0123456789.E()*+-/^ cosintavICOSNTAVl
 // Texts of the keys, so that function codes, spaced operators and unit prefixes
 // come up often enough to reach the deeper steps.
 const std::array<const char *, 34> Pieces = {
-    "0", "1", "2", "3", "7", "9", ".", "E", "E-12", "E+3", "E-3", ")", "(", "(", "cos ", "sin ", "tan ",
-    "invCOS ", "invSIN ", "invTAN ", "ln ", "log ", "exp ", "SQR ", "10 ^ ", "1 / ", "3.14159265358979",
-    " ^ ", " ^ 2", " * ", " / ", " + ", "-", " - "};
+    "0",       "1",       "2",   "3",    "7",    "9",    ".",     "E",    "E-12",
+    "E+3",     "E-3",     ")",   "(",    "(",    "cos ", "sin ",  "tan ", "invCOS ",
+    "invSIN ", "invTAN ", "ln ", "log ", "exp ", "SQR ", "10 ^ ", "1 / ", "3.14159265358979",
+    " ^ ",     " ^ 2",    " * ", " / ",  " + ",  "-",    " - "};
 
-const std::array<const char *, 10> Functions = {"cos ", "sin ", "tan ", "invCOS ", "invSIN ",
-                                                "invTAN ", "ln ", "log ", "exp ", "SQR "};
+const std::array<const char *, 10> Functions = {"cos ",    "sin ", "tan ", "invCOS ", "invSIN ",
+                                                "invTAN ", "ln ",  "log ", "exp ",    "SQR "};
 const std::array<const char *, 5> Operators = {" ^ ", " / ", " * ", " - ", " + "};
 
 // A well-formed expression of roughly `budget` characters, so that long inputs
@@ -37,7 +38,8 @@ QString wellFormed(std::mt19937 &rng, int budget, int depth = 0)
         if (kind == 1) {
             // Arguments inside the functions' domains.
             const QString f = QString::fromLatin1(Functions[rng() % Functions.size()]);
-            return f + (f.startsWith(u"inv") ? u'.' + QString::number(rng() % 10) : QString::number(rng() % 99 + 1));
+            return f + (f.startsWith(u"inv") ? u'.' + QString::number(rng() % 10)
+                                             : QString::number(rng() % 99 + 1));
         }
         if (kind == 2)
             return QStringLiteral("-") + QString::number(rng() % 50) + u'.' + QString::number(rng() % 10);
@@ -105,7 +107,7 @@ TEST(EvaluatorFuzz, TenThousandRandomExpressionsAllEnd)
 TEST(EvaluatorFuzz, TheCalculatorShowsAResultOrAMessage)
 {
     std::mt19937 rng(7u);
-    Session session;
+    CalculatorMemory session;
     Calculator calculator(session);
     for (int n = 0; n < 1000; ++n) {
         const QString expression = randomExpression(rng, 200);

@@ -1,4 +1,5 @@
-#include "core/course/session.h"
+#include "core/calc/calculatormemory.h"
+#include "fakes/fakeplatform.h"
 #include "testsupport.h"
 #include "ui/calc/machine.h"
 
@@ -14,16 +15,20 @@
 #include <memory>
 
 using namespace vorlane;
+using vorlane::testing::FakeDesktop;
 
 namespace {
 
-QString u8(const char *s) { return QString::fromUtf8(s); }
+QString u8(const char *s)
+{
+    return QString::fromUtf8(s);
+}
 
 class MachineTest : public ::testing::Test {
 protected:
     std::unique_ptr<Machine> open()
     {
-        auto machine = std::make_unique<Machine>(session, nullptr, [this] { ++beeps; });
+        auto machine = std::make_unique<Machine>(session, desktop);
         machine->show();
         QApplication::setActiveWindow(machine.get());
         EXPECT_TRUE(QTest::qWaitForWindowActive(machine.get()));
@@ -41,8 +46,8 @@ protected:
         QTest::mouseClick(button, Qt::LeftButton);
     }
 
-    Session session;
-    int beeps = 0;
+    CalculatorMemory session;
+    FakeDesktop desktop;
 };
 
 TEST_F(MachineTest, TypedKeysEvaluateOnEnter)
@@ -54,7 +59,7 @@ TEST_F(MachineTest, TypedKeysEvaluateOnEnter)
     EXPECT_EQ(z1->text(), QStringLiteral("1 / 4"));
     QTest::keyClick(z1, Qt::Key_Return);
     EXPECT_EQ(z1->text(), QStringLiteral(" .25"));
-    EXPECT_EQ(beeps, 0);
+    EXPECT_EQ(desktop.beeps, 0);
 
     // Characters without a key are ignored; "e" is the exponent letter.
     QTest::keyClicks(z1, QStringLiteral("2xe3=a"));
@@ -110,7 +115,7 @@ TEST_F(MachineTest, AFailureBeepsAndKeepsTheExpression)
     QTest::keyClicks(z1, QStringLiteral("(2"));
     QTest::keyClick(z1, Qt::Key_Return);
     EXPECT_EQ(z1->text(), u8("Erreur saisie: revoir les parenthèses"));
-    EXPECT_EQ(beeps, 1);
+    EXPECT_EQ(desktop.beeps, 1);
     QTest::keyClicks(z1, QStringLiteral(")"));
     EXPECT_EQ(z1->text(), QStringLiteral("(2)"));
     QTest::keyClick(z1, Qt::Key_Return);
@@ -120,14 +125,36 @@ TEST_F(MachineTest, AFailureBeepsAndKeepsTheExpression)
 TEST_F(MachineTest, KeysAppendTheirTexts)
 {
     const std::pair<const char *, const char *> keys[] = {
-        {"B0", "0"},         {"B9", "9"},           {"Bpoint", "."},       {"BtoEXP", "E"},
-        {"pico", "E-12"},    {"nano", "E-9"},       {"micro", "E-6"},      {"mil", "E-3"},
-        {"kilo", "E+3"},     {"mega", "E+6"},       {"giga", "E+9"},       {"tera", "E+12"},
-        {"bpf", ")"},        {"Bpo", "("},          {"Bcos", "cos "},      {"bsin", "sin "},
-        {"Btan", "tan "},    {"invcos", "invCOS "}, {"invsin", "invSIN "}, {"Btoncommande3", "invTAN "},
-        {"Bln", "ln "},      {"Blog", "log "},      {"Bexp", "exp "},      {"racine", "SQR "},
-        {"B10x", "10 ^ "},   {"command5", "1 / "},  {"pi", "3.14159265358979"}, {"moins", "-"},
-        {"puissance", " ^ "}, {"btcarre", " ^ 2"},
+        {"B0", "0"},
+        {"B9", "9"},
+        {"Bpoint", "."},
+        {"BtoEXP", "E"},
+        {"pico", "E-12"},
+        {"nano", "E-9"},
+        {"micro", "E-6"},
+        {"mil", "E-3"},
+        {"kilo", "E+3"},
+        {"mega", "E+6"},
+        {"giga", "E+9"},
+        {"tera", "E+12"},
+        {"bpf", ")"},
+        {"Bpo", "("},
+        {"Bcos", "cos "},
+        {"bsin", "sin "},
+        {"Btan", "tan "},
+        {"invcos", "invCOS "},
+        {"invsin", "invSIN "},
+        {"Btoncommande3", "invTAN "},
+        {"Bln", "ln "},
+        {"Blog", "log "},
+        {"Bexp", "exp "},
+        {"racine", "SQR "},
+        {"B10x", "10 ^ "},
+        {"command5", "1 / "},
+        {"pi", "3.14159265358979"},
+        {"moins", "-"},
+        {"puissance", " ^ "},
+        {"btcarre", " ^ 2"},
     };
     auto m = open();
     for (const auto &[name, text] : keys) {
@@ -278,7 +305,7 @@ TEST_F(MachineTest, CourseWindowOpensItAtItsPlace)
             dialog->close();
         }
     });
-    Machine::openFromCourseWindow(course, session);
+    Machine::openFromCourseWindow(course, session, desktop);
     EXPECT_EQ(title, u8("Machine à calculer"));
     EXPECT_EQ(seen, course.pos() + QPoint(16, 120));
 }

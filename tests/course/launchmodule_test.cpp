@@ -76,7 +76,7 @@ protected:
     QTemporaryDir dir;
     QString folder;
     StateFile state;
-    Session session;
+    ModuleState session;
     FakeFiles files;
     FakeProcesses processes;
     FakePrompts prompts;

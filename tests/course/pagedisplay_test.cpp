@@ -142,7 +142,7 @@ public:
 
 TEST(DisplayPageTest, RebuildsThePageAreaInOrder)
 {
-    Session session;
+    CourseSession session;
     session.videoOpen = true;
     session.floatMenu.setCell(3, 2, 1, QStringLiteral("old entry"));
     FakeCourseRows rows;
@@ -180,7 +180,7 @@ class ContentsButtonTest : public ::testing::TestWithParam<ContentsCase> {};
 TEST_P(ContentsButtonTest, LeadsToTheTableOfContents)
 {
     const ContentsCase c = GetParam();
-    Session session;
+    CourseSession session;
     FakeCourseRows rows;
     rows.rows = {FakeCourseRows::page(40, 40)};
     rows.rows[0][QStringLiteral("sommaire")] = QString::fromUtf8(c.sommaire);
@@ -201,7 +201,7 @@ INSTANTIATE_TEST_SUITE_P(Values, ContentsButtonTest,
 
 TEST(DisplayPageTest, TallBodyGetsTheScrollBar)
 {
-    Session session;
+    CourseSession session;
     FakeCourseRows rows;
     rows.rows = {FakeCourseRows::page(1, 1)};
     rows.moveFirst();
@@ -225,7 +225,7 @@ public:
     void setTestRecallVisible(bool v) override { log << QStringLiteral("recall %1").arg(v); }
     void showOrderForm(int form) override { log << QStringLiteral("form %1").arg(form); }
 
-    Session *session = nullptr;
+    CourseSession *session = nullptr;
     std::int16_t returnPage = 0;
     QStringList log;
 };
@@ -249,7 +249,7 @@ protected:
     QString shownTitle() { return rows.field(QStringLiteral("titre")); }
 
     QTemporaryDir dir;
-    Session session;
+    CourseSession session;
     FakeCourseRows rows;
     RecordingView view;
     FakeFiles files;

@@ -8,7 +8,7 @@ namespace {
 
 TEST(PageHistoryTest, FirstPageGoesIntoSlotOneWithBothButtonsDisabled)
 {
-    Session s;
+    HistoryState s;
     const HistoryButtons b = RecordPageInHistory(s, 1);
     EXPECT_EQ(s.historyPos, 1);
     EXPECT_EQ(s.historyPages[1], 1);
@@ -19,7 +19,7 @@ TEST(PageHistoryTest, FirstPageGoesIntoSlotOneWithBothButtonsDisabled)
 
 TEST(PageHistoryTest, SecondPageEnablesBack)
 {
-    Session s;
+    HistoryState s;
     RecordPageInHistory(s, 1);
     EXPECT_TRUE(RecordPageInHistory(s, 28).backEnabled);
     EXPECT_EQ(s.historyPages[2], 28);
@@ -27,7 +27,7 @@ TEST(PageHistoryTest, SecondPageEnablesBack)
 
 TEST(PageHistoryTest, The101stPageDropsTheOldest)
 {
-    Session s;
+    HistoryState s;
     for (int p = 1; p <= 101; ++p)
         RecordPageInHistory(s, 1000 + p);
     EXPECT_EQ(s.historyPos, 100);
@@ -41,7 +41,7 @@ TEST(PageHistoryTest, The101stPageDropsTheOldest)
 
 TEST(PageHistoryTest, AHistoryMoveRecordsNothingAndLeavesForwardAlone)
 {
-    Session s;
+    HistoryState s;
     RecordPageInHistory(s, 1);
     RecordPageInHistory(s, 2);
     s.recordInHistory = false;
@@ -55,7 +55,7 @@ TEST(PageHistoryTest, AHistoryMoveRecordsNothingAndLeavesForwardAlone)
 
 TEST(PageHistoryTest, NewPageAfterGoingBackKeepsTheSlotsAbove)
 {
-    Session s;
+    HistoryState s;
     for (int p : {11, 12, 13, 14})
         RecordPageInHistory(s, p);
     s.historyPos = 2; // back twice: on p2
@@ -67,7 +67,7 @@ TEST(PageHistoryTest, NewPageAfterGoingBackKeepsTheSlotsAbove)
 
 TEST(PageHistoryTest, SamePageTwiceIsRecordedTwice)
 {
-    Session s;
+    HistoryState s;
     RecordPageInHistory(s, 40);
     RecordPageInHistory(s, 40);
     EXPECT_EQ(s.historyPos, 2);
@@ -77,7 +77,7 @@ TEST(PageHistoryTest, SamePageTwiceIsRecordedTwice)
 
 TEST(PageHistoryTest, PageNumberThatDoesNotFitKeepsTheSlot)
 {
-    Session s;
+    HistoryState s;
     s.historyPages[1] = 9;
     RecordPageInHistory(s, 40000);
     EXPECT_EQ(s.historyPos, 1);

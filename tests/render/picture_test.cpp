@@ -1,5 +1,6 @@
 // Pictures, image-list icons, surface changes (OBJ) and area widths (LARGEUR).
 
+#include "core/platform/files.h"
 #include "core/render/datapictures.h"
 #include "core/render/imagelists.h"
 #include "core/render/markuprender.h"
@@ -162,8 +163,8 @@ TEST_F(Pictures, NamesAreCutAfterTheirLastSeparator)
         ASSERT_EQ(p.size(), 1u) << c.line;
         EXPECT_EQ(str(p[0], "file"), QString::fromLatin1(c.file));
     }
-    EXPECT_EQ(DataPictures::bareName(u"a\\b/c\\d.png"_s), u"d.png");
-    EXPECT_EQ(DataPictures::bareName(u"d.png"_s), u"d.png");
+    EXPECT_EQ(BareFileName(u"a\\b/c\\d.png"_s), u"d.png");
+    EXPECT_EQ(BareFileName(u"d.png"_s), u"d.png");
     EXPECT_EQ(DataPictures::find(data, u"../outside.png"_s), QString());
 }
 

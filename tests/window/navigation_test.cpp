@@ -8,9 +8,9 @@
 #include "ui/surfaceview.h"
 
 #include <QScrollBar>
-#include <cmath>
 #include <QTest>
 #include <QToolButton>
+#include <cmath>
 
 using namespace vorlane;
 using namespace vorlane::testing;
@@ -132,17 +132,17 @@ TEST_F(NavigationTest, PageFrameSitsAgainstTheRightEdgeWithTheIllustrationLeftOf
 // display does after clearing the links.
 void renderOnFreshPage(MainWindow &window, const QStringList &lines)
 {
-    window.clearLinks();
-    window.resetDrawing();
-    window.renderBody(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+    window.pageView().clearLinks();
+    window.pageView().resetDrawing();
+    window.pageView().renderBody(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
 }
 
 TEST_F(NavigationTest, LinksArePlacedOnTheirSurfaceAndClearedByTheNextPage)
 {
     useBundledCourse();
     ASSERT_TRUE(start());
-    renderOnFreshPage(*window, {QStringLiteral("##POX100"), QStringLiteral("##PIY020"), QStringLiteral("##C002"),
-                                QStringLiteral("##LIERTvoir la loi#PAG042")});
+    renderOnFreshPage(*window, {QStringLiteral("##POX100"), QStringLiteral("##PIY020"),
+                                QStringLiteral("##C002"), QStringLiteral("##LIERTvoir la loi#PAG042")});
     LinkElement *link = window->labelien(0);
     DrawingSurface &body = window->body()->surface();
     EXPECT_EQ(link->parentWidget(), window->body());
@@ -156,7 +156,7 @@ TEST_F(NavigationTest, LinksArePlacedOnTheirSurfaceAndClearedByTheNextPage)
     QTest::mouseClick(link, Qt::LeftButton);
     EXPECT_EQ(shownNumber(), u"42");
     // The element now shows what page 42 put in it, if anything: never the old link.
-    const LinkItem &item = window->linkElements()->element(LinkArray::Labelien, 0);
+    const LinkItem &item = window->renderHost().linkElements()->element(LinkArray::Labelien, 0);
     EXPECT_NE(link->tag(), u"PAG042");
     EXPECT_EQ(link->tag(), item.tag);
     EXPECT_EQ(link->isVisible(), item.visible);
@@ -180,12 +180,14 @@ TEST_F(NavigationTest, TwoLineLinkCaptionsAndPictureLinks)
 {
     useBundledCourse();
     ASSERT_TRUE(start());
-    renderOnFreshPage(*window, {QStringLiteral("##LIER1premi\u00e8re"), QStringLiteral("##LIERTseconde ligne#PA0028"),
-                                QStringLiteral("##POX010"), QStringLiteral("##PIY010"),
-                                QStringLiteral("##LIERXSommaire chimie#03PA0030")});
+    renderOnFreshPage(*window,
+                      {QStringLiteral("##LIER1premi\u00e8re"), QStringLiteral("##LIERTseconde ligne#PA0028"),
+                       QStringLiteral("##POX010"), QStringLiteral("##PIY010"),
+                       QStringLiteral("##LIERXSommaire chimie#03PA0030")});
     DrawingSurface &body = window->body()->surface();
     EXPECT_EQ(window->labelien(0)->text(), QStringLiteral("premi\u00e8re\nseconde ligne"));
-    EXPECT_EQ(window->labelien(0)->width(), int(std::ceil(body.textWidth(QStringLiteral("seconde ligne")) / 15)) + 1);
+    EXPECT_EQ(window->labelien(0)->width(),
+              int(std::ceil(body.textWidth(QStringLiteral("seconde ligne")) / 15)) + 1);
 
     LinkElement *image = window->imagelien(0);
     EXPECT_EQ(image->geometry(), QRect(10, 10, 32, 32));
@@ -193,7 +195,7 @@ TEST_F(NavigationTest, TwoLineLinkCaptionsAndPictureLinks)
     EXPECT_FALSE(image->pixmap().isNull());
     QTest::mouseClick(image, Qt::LeftButton);
     EXPECT_EQ(shownNumber(), u"30");
-    const LinkItem &item = window->linkElements()->element(LinkArray::Imagelien, 0);
+    const LinkItem &item = window->renderHost().linkElements()->element(LinkArray::Imagelien, 0);
     EXPECT_EQ(image->toolTip(), item.toolTip);
     EXPECT_NE(image->toolTip(), u"Sommaire chimie");
 }
@@ -260,8 +262,9 @@ TEST_F(LaunchTest, AnotherRunningModuleAsksForConfirmation)
     prompts.answers.push_back(MessageAnswer::No);
     window->navigate(QStringLiteral("EXE023"));
     ASSERT_EQ(prompts.asked.size(), 1);
-    EXPECT_EQ(prompts.asked[0].text,
-              QString::fromUtf8("Confirmez-vous cette commande ?\nIl y a déjà un module en cours d'exécution."));
+    EXPECT_EQ(
+        prompts.asked[0].text,
+        QString::fromUtf8("Confirmez-vous cette commande ?\nIl y a déjà un module en cours d'exécution."));
     EXPECT_TRUE(processes.starts.isEmpty());
     prompts.answers.push_back(MessageAnswer::Yes);
     window->navigate(QStringLiteral("EXE023"));

@@ -223,10 +223,10 @@ protected:
     {
         std::vector<bool> before;
         for (int i = 0; i < count; ++i)
-            before.push_back(window->linkElements()->element(array, i).visible);
-        window->renderBody(line + QStringLiteral("\r\n"));
+            before.push_back(window->renderHost().linkElements()->element(array, i).visible);
+        window->pageView().renderBody(line + QStringLiteral("\r\n"));
         for (int i = 0; i < count; ++i) {
-            if (window->linkElements()->element(array, i).visible && !before[size_t(i)])
+            if (window->renderHost().linkElements()->element(array, i).visible && !before[size_t(i)])
                 return i;
         }
         ADD_FAILURE() << "no element shown by " << line.toStdString();
@@ -241,13 +241,16 @@ protected:
     int placeText(int top, const QString &caption, const QString &tag)
     {
         return drawLink(LinkArray::Labelien, MainWindow::kLabelCount,
-                        QStringLiteral("##PIY%1\r\n##LIERT%2#%3").arg(top / 15, 3, 10, QLatin1Char('0')).arg(caption, tag));
+                        QStringLiteral("##PIY%1\r\n##LIERT%2#%3")
+                            .arg(top / 15, 3, 10, QLatin1Char('0'))
+                            .arg(caption, tag));
     }
     int placePicture(const QString &tag)
     {
         if (tag == u"FLOTTANT")
             return drawLink(LinkArray::Imagelien, MainWindow::kImageCount, QStringLiteral("##LIERF01"));
-        return drawLink(LinkArray::Imagelien, MainWindow::kImageCount, QStringLiteral("##LIERXMenu#01") + tag);
+        return drawLink(LinkArray::Imagelien, MainWindow::kImageCount,
+                        QStringLiteral("##LIERXMenu#01") + tag);
     }
     void setMenuCell(int link, int entry, int column, const QString &text)
     {
@@ -367,8 +370,8 @@ protected:
     }
     void moveOver(QWidget *w)
     {
-        QMouseEvent e(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::NoButton,
-                      Qt::NoModifier);
+        QMouseEvent e(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), QPointF(2, 2), Qt::NoButton,
+                      Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(w, &e);
     }
 };

@@ -9,17 +9,19 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QTimer>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QScrollBar>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace vorlane;
 using namespace vorlane::testing;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -184,69 +186,72 @@ TEST_F(StartupTest, TitleBandsArePaintedInStyle2)
     EXPECT_EQ(QColor(top.pixel(10, 5)), QColor(255, 228, 200));
 }
 
-struct ControlCase {
-    const char *name;
-    const char *toolTip;
-    const char *text;
+// One row of the course window's control table.
+struct ControlRow {
+    size_t index;
 };
 
-class ControlsTest : public WindowFixture, public ::testing::WithParamInterface<ControlCase> {};
+void PrintTo(const ControlRow &row, std::ostream *os)
+{
+    *os << CourseWindowTable::controls()[row.index].name.toStdString();
+}
 
-TEST_P(ControlsTest, CarriesItsToolTipAndCaption)
+class ControlsTest : public WindowFixture, public ::testing::WithParamInterface<ControlRow> {};
+
+// Every row of the table became a widget of its name, kind, tool tip and
+// caption, inside the window.
+TEST_P(ControlsTest, IsBuiltFromItsRow)
 {
     useBundledCourse();
     ASSERT_TRUE(start());
-    const ControlCase c = GetParam();
-    auto *w = window->findChild<QWidget *>(QString::fromLatin1(c.name));
-    ASSERT_NE(w, nullptr) << c.name;
-    if (c.toolTip) {
-        EXPECT_EQ(w->toolTip(), QString::fromUtf8(c.toolTip)) << c.name;
+    const ControlSpec &c = CourseWindowTable::controls()[GetParam().index];
+    QWidget *w = window->controls().widget(c.name);
+    ASSERT_NE(w, nullptr) << c.name.toStdString();
+    EXPECT_EQ(w->objectName(), c.name);
+    EXPECT_EQ(w->toolTip(), c.toolTip) << c.name.toStdString();
+    if (auto *b = qobject_cast<QAbstractButton *>(w)) {
+        if (c.kind != ControlKind::CheckBox)
+            EXPECT_EQ(b->icon().isNull(), !c.glyph.has_value()) << c.name.toStdString();
+        EXPECT_EQ(b->text(), c.caption) << c.name.toStdString();
+    } else if (auto *l = qobject_cast<QLabel *>(w)) {
+        EXPECT_EQ(l->text(), c.caption) << c.name.toStdString();
+        EXPECT_EQ(l->pixmap().isNull(), !c.glyph.has_value()) << c.name.toStdString();
+    } else if (auto *g = qobject_cast<QGroupBox *>(w)) {
+        EXPECT_EQ(g->title(), c.caption) << c.name.toStdString();
+    } else {
+        EXPECT_TRUE(c.caption.isEmpty()) << c.name.toStdString() << " has no caption";
     }
-    if (c.text) {
-        if (auto *b = qobject_cast<QAbstractButton *>(w)) {
-            EXPECT_EQ(b->text(), QString::fromUtf8(c.text));
-        } else if (auto *l = qobject_cast<QLabel *>(w)) {
-            EXPECT_EQ(l->text(), QString::fromUtf8(c.text));
-        } else {
-            ADD_FAILURE() << c.name << " has no caption";
-        }
-    }
+    const QString parent = c.parent.isEmpty() ? u"multim"_s : c.parent;
+    ASSERT_NE(w->parentWidget(), nullptr);
+    EXPECT_EQ(w->parentWidget()->objectName(), parent) << c.name.toStdString();
     // Nothing sticks out of the 800 x 600 window.
     const QRect r(w->mapTo(window.get(), QPoint(0, 0)), w->size());
-    EXPECT_TRUE(QRect(0, 0, 800, 600).contains(r)) << c.name;
+    EXPECT_TRUE(QRect(0, 0, 800, 600).contains(r)) << c.name.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, ControlsTest,
-    ::testing::Values(ControlCase{"avant", "Page précédente", nullptr}, ControlCase{"apres", "Page suivante", nullptr},
-                      ControlCase{"avantcours", "Page précédente dans ce chapitre", nullptr},
-                      ControlCase{"suite", "Page suivante dans ce chapitre", nullptr},
-                      ControlCase{"Command2", "Afficher le sommaire général", "Accueil"},
-                      ControlCase{"command6", "Sommaire physique", nullptr},
-                      ControlCase{"command5", "Sommaire chimie", nullptr},
-                      ControlCase{"Command13", nullptr, "C&rédits"},
-                      ControlCase{"command4", "Moteur de recherche", nullptr},
-                      ControlCase{"Command3", "Machine à calculer", nullptr},
-                      ControlCase{"CommandIMPRIME", "Imprimer ou configurer l'imprimante", nullptr},
-                      ControlCase{"Command8", "Actualiser le logiciel", nullptr},
-                      ControlCase{"Command12", nullptr, nullptr},
-                      ControlCase{"Command10", "Aide pour utiliser le logiciel", nullptr},
-                      ControlCase{"Command14", "Quitter l'application", "&Quitter"},
-                      ControlCase{"btexo", "Retrouver le test", nullptr},
-                      ControlCase{"Label16", nullptr, "Retrouver le test"},
-                      ControlCase{"titre", nullptr, nullptr}, ControlCase{"bastitre", nullptr, nullptr},
-                      ControlCase{"frame1s", nullptr, nullptr}, ControlCase{"PictureTEXTE", nullptr, nullptr},
-                      ControlCase{"VScroll1", nullptr, nullptr}, ControlCase{"PICTUREILLUS", nullptr, nullptr},
-                      ControlCase{"labelvorlane", nullptr, nullptr}, ControlCase{"label15", nullptr, nullptr},
-                      ControlCase{"Textitre", nullptr, nullptr}, ControlCase{"code", nullptr, nullptr}),
-    [](const ::testing::TestParamInfo<ControlCase> &info) { return std::string(info.param.name); });
+std::vector<ControlRow> controlRows()
+{
+    std::vector<ControlRow> rows;
+    for (size_t i = 0; i < CourseWindowTable::controls().size(); ++i)
+        rows.push_back({i});
+    return rows;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ControlsTest, ::testing::ValuesIn(controlRows()),
+                         [](const ::testing::TestParamInfo<ControlRow> &info) {
+                             // Names repeat (the field labels): the row number keeps test names apart.
+                             return CourseWindowTable::controls()[info.param.index].name.toStdString() + "_" +
+                                    std::to_string(info.param.index);
+                         });
 
 TEST_F(StartupTest, LinkArraysHave41LabelsAnd18ImagesWithTheHandPointer)
 {
     useBundledCourse();
     ASSERT_TRUE(start());
-    EXPECT_EQ(window->findChildren<LinkElement *>(QRegularExpression(QStringLiteral("^Labelien_"))).size(), 41);
-    EXPECT_EQ(window->findChildren<LinkElement *>(QRegularExpression(QStringLiteral("^Imagelien_"))).size(), 18);
+    EXPECT_EQ(window->findChildren<LinkElement *>(QRegularExpression(QStringLiteral("^Labelien_"))).size(),
+              41);
+    EXPECT_EQ(window->findChildren<LinkElement *>(QRegularExpression(QStringLiteral("^Imagelien_"))).size(),
+              18);
     for (int i = 0; i < MainWindow::kLabelCount; ++i)
         EXPECT_EQ(window->labelien(i)->cursor().shape(), Qt::PointingHandCursor) << i;
 }
@@ -295,7 +300,8 @@ TEST_F(StartupTest, UpdateIsRefusedWhileAModuleRuns)
     update->click();
     ASSERT_EQ(prompts.asked.size(), 1);
     EXPECT_EQ(prompts.asked[0].text,
-              QString::fromUtf8("Pour effectuer une mise à jour, tous les modules du logiciel doivent être fermés"));
+              QString::fromUtf8(
+                  "Pour effectuer une mise à jour, tous les modules du logiciel doivent être fermés"));
     EXPECT_EQ(prompts.asked[0].title, QString::fromUtf8("Mise à jour impossible"));
     EXPECT_EQ(prompts.asked[0].icon, MessageIcon::Exclamation);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/app/session.h"
 #include "core/course/coursesources.h"
 #include "core/course/coursetable.h"
-#include "core/course/session.h"
 #include "core/records/statefile.h"
 #include "fakes/fakeplatform.h"
 #include "testsupport.h"
@@ -61,8 +61,9 @@ protected:
     {
         session = std::make_unique<Session>();
         course = std::make_unique<CourseTable>();
-        window = std::make_unique<MainWindow>(folder(), *session, *course, *course,
-                                              DesktopServices{prompts, screen, files, volumes, processes, desktop});
+        window = std::make_unique<MainWindow>(
+            folder(), *session, *course, *course,
+            DesktopServices{prompts, screen, files, volumes, processes, desktop});
         return *window;
     }
 

@@ -95,7 +95,7 @@ protected:
     X11Display display;
     QTemporaryDir dir;
     QString folder;
-    Session session;
+    ModuleState session;
     LocalFiles files;
     SystemProcesses processes;
     FakePrompts prompts;

@@ -32,16 +32,14 @@ void DiscLocator::locate(QString &name, const QString &discFolder, bool tryAppli
 {
     if (name.trimmed().isEmpty())
         return;
-    // Names were written with the disc platform's "\"; authors here may write "/".
-    const qsizetype cut = std::max(name.lastIndexOf(u'\\'), name.lastIndexOf(u'/'));
-    const QString bare = name.mid(cut + 1);
+    const QString bare = BareFileName(name);
     if (bare.isEmpty()) {
         name.clear();
         return;
     }
 
     if (tryApplicationFolder) {
-        if (const auto found = m_files.resolve(m_applicationFolder + bare)) {
+        if (const auto found = FindInFolder(m_files, m_applicationFolder, bare)) {
             name = *found;
             return;
         }
@@ -50,8 +48,7 @@ void DiscLocator::locate(QString &name, const QString &discFolder, bool tryAppli
     for (;;) {
         const QStringList roots = m_volumes.roots();
         for (const QString &root : roots) {
-            const QString folder = WithFinalSlash(root) + discFolder + u'/';
-            if (const auto found = m_files.resolve(folder + bare)) {
+            if (const auto found = FindInFolder(m_files, WithFinalSlash(root) + discFolder, bare)) {
                 // The folder as it is spelled on this disc.
                 lastFolder = WithFinalSlash(QFileInfo(*found).path());
                 name = *found;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/app/courseopener.h"
-#include "core/course/session.h"
+#include "core/app/session.h"
+#include "core/course/courseopener.h"
 #include "core/platform/files.h"
 #include "core/platform/prompts.h"
 #include "core/platform/screen.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/course/session.h"
+#include "core/app/session.h"
 #include "core/platform/screen.h"
 
 #include <QRect>

@@ -1,6 +1,6 @@
 #include "core/calc/calculator.h"
 
-#include "core/course/session.h"
+#include "core/calc/calculatormemory.h"
 #include "core/text/decimal.h"
 #include "core/text/numbertext.h"
 
@@ -74,11 +74,17 @@ QString ScientificText(double value)
     return text + e;
 }
 
-Calculator::Calculator(Session &session) : m_session(session) {}
+Calculator::Calculator(CalculatorMemory &memory) : m_memory(memory) {}
 
-QString Calculator::BusyText() { return QStringLiteral("    Patience... Calculs en cours.     "); }
+QString Calculator::BusyText()
+{
+    return QStringLiteral("    Patience... Calculs en cours.     ");
+}
 
-QString Calculator::OverflowText() { return QString::fromUtf8("D\u00e9passement de capacit\u00e9"); }
+QString Calculator::OverflowText()
+{
+    return QString::fromUtf8("D\u00e9passement de capacit\u00e9");
+}
 
 void Calculator::setExpression(const QString &expression)
 {
@@ -86,7 +92,10 @@ void Calculator::setExpression(const QString &expression)
     showExpression();
 }
 
-void Calculator::showExpression() { m_display = m_expression; }
+void Calculator::showExpression()
+{
+    m_display = m_expression;
+}
 
 void Calculator::append(const QString &text)
 {
@@ -193,9 +202,9 @@ KeyEffect Calculator::memoryChange(double sign)
 {
     // A reading or a sum beyond the double range leaves the register unchanged.
     const double value = DecimalRead(m_display);
-    const double sum = m_session.calculatorMemory + sign * value;
+    const double sum = m_memory.calculatorMemory + sign * value;
     if (std::isfinite(value) && std::isfinite(sum))
-        m_session.calculatorMemory = sum;
+        m_memory.calculatorMemory = sum;
     KeyEffect effect;
     effect.focusDisplay = true;
     return effect;
@@ -343,11 +352,11 @@ KeyEffect Calculator::press(CalculatorKey key)
     case CalculatorKey::Command2:
         return memoryChange(-1);
     case CalculatorKey::Command3:
-        append(m_scientific ? ScientificText(m_session.calculatorMemory)
-                            : trimmedNumberText(m_session.calculatorMemory));
+        append(m_scientific ? ScientificText(m_memory.calculatorMemory)
+                            : trimmedNumberText(m_memory.calculatorMemory));
         break;
     case CalculatorKey::Command4:
-        m_session.calculatorMemory = 0;
+        m_memory.calculatorMemory = 0;
         return KeyEffect{false, true};
     }
     return KeyEffect{};

@@ -7,32 +7,59 @@
 
 namespace vorlane {
 
-struct Session;
+struct CalculatorMemory;
 
 // The keys of the calculator window, named after its controls.
 enum class CalculatorKey {
-    B0, B1, B2, B3, B4, B5, B6, B7, B8, B9, // digits
-    Bpoint,                                 // "."
-    BtoEXP,                                 // "EXP": the exponent letter "E"
-    pico, nano, micro, mil,                 // "E-12", "E-9", "E-6", "E-3"
-    kilo, mega, giga, tera,                 // "E+3", "E+6", "E+9", "E+12"
-    bpf,                                    // ")"
-    Bpo,                                    // "("
-    Bcos, bsin, Btan,                       // cos, sin, tan
-    invcos, invsin, Btoncommande3,          // arc cosine, arc sine, arc tangent
-    Bln, Blog, Bexp,                        // ln, log, e to the x
-    racine,                                 // square root
-    B10x,                                   // ten to the x
-    command5,                               // 1/x
-    pi,                                     // 3.14159265358979
-    puissance,                              // x to the y
-    btcarre,                                // x squared
-    multip, div, plus, moins,               // the four operations
-    ANS,                                    // last answer
-    EFFACE,                                 // delete the last entry
-    RAZ,                                    // "AC": clear the expression
-    EXE,                                    // evaluate
-    Command1, Command2, Command3, Command4, // M+, M-, RM, CM
+    B0,
+    B1,
+    B2,
+    B3,
+    B4,
+    B5,
+    B6,
+    B7,
+    B8,
+    B9,     // digits
+    Bpoint, // "."
+    BtoEXP, // "EXP": the exponent letter "E"
+    pico,
+    nano,
+    micro,
+    mil, // "E-12", "E-9", "E-6", "E-3"
+    kilo,
+    mega,
+    giga,
+    tera, // "E+3", "E+6", "E+9", "E+12"
+    bpf,  // ")"
+    Bpo,  // "("
+    Bcos,
+    bsin,
+    Btan, // cos, sin, tan
+    invcos,
+    invsin,
+    Btoncommande3, // arc cosine, arc sine, arc tangent
+    Bln,
+    Blog,
+    Bexp,      // ln, log, e to the x
+    racine,    // square root
+    B10x,      // ten to the x
+    command5,  // 1/x
+    pi,        // 3.14159265358979
+    puissance, // x to the y
+    btcarre,   // x squared
+    multip,
+    div,
+    plus,
+    moins,  // the four operations
+    ANS,    // last answer
+    EFFACE, // delete the last entry
+    RAZ,    // "AC": clear the expression
+    EXE,    // evaluate
+    Command1,
+    Command2,
+    Command3,
+    Command4, // M+, M-, RM, CM
 };
 
 // What the window does besides showing the display text after a key.
@@ -64,7 +91,7 @@ class Calculator {
 public:
     // Fields as the window has them when it loads: everything empty, LastError 0,
     // "Degrés" and "Standard" selected.
-    explicit Calculator(Session &session);
+    explicit Calculator(CalculatorMemory &memory);
 
     // Shown in the display while EXE evaluates (four spaces before, five after).
     static QString BusyText();
@@ -111,7 +138,7 @@ private:
     // The shown text of a value in the selected format; false when it overflowed.
     bool answerText(double value, QString &text) const;
 
-    Session &m_session;
+    CalculatorMemory &m_memory;
     QString m_expression;
     QString m_display;
     QString m_lastAnswer;

@@ -1,12 +1,11 @@
 #include "core/course/coursesources.h"
 
+#include "core/store/sqlitefile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QUuid>
+#include <QVariantList>
 
 namespace vorlane {
 
@@ -72,7 +71,8 @@ bool parse(const QString &fileName, const QString &text, Parsed &out, SourceErro
             continue;
         const qsizetype colon = l.indexOf(u':');
         if (colon <= 0)
-            return fail(error, fileName, i + 1, QStringLiteral("expected \"key: value\", found \"%1\"").arg(l));
+            return fail(error, fileName, i + 1,
+                        QStringLiteral("expected \"key: value\", found \"%1\"").arg(l));
         const QString key = l.left(colon).trimmed();
         const QString value = l.mid(colon + 1).trimmed();
         if (out.sections.empty()) {
@@ -105,7 +105,8 @@ struct FieldReader {
         bool ok = false;
         const int v = value.toInt(&ok);
         if (!ok)
-            return fail(error, file, line, QStringLiteral("%1: \"%2\" is not a whole number").arg(key, value));
+            return fail(error, file, line,
+                        QStringLiteral("%1: \"%2\" is not a whole number").arg(key, value));
         out = v;
         return true;
     }
@@ -220,7 +221,8 @@ std::optional<ChapterTest> ParseTestSource(const QString &fileName, const QStrin
             bool ok = false;
             const int n = s.name.mid(8).trimmed().toInt(&ok);
             if (!ok || n < 1 || n > 100) {
-                fail(error, fileName, s.line, QStringLiteral("\"@@%1\": question numbers run from 1 to 100").arg(s.name));
+                fail(error, fileName, s.line,
+                     QStringLiteral("\"@@%1\": question numbers run from 1 to 100").arg(s.name));
                 return std::nullopt;
             }
             test.questions.push_back({});
@@ -285,41 +287,6 @@ std::optional<CourseSources> ReadCourseSources(const QString &folder, SourceErro
 
 namespace {
 
-// Runs statements on a fresh SQLite file; the connection is removed on return.
-class SqliteFile {
-public:
-    explicit SqliteFile(const QString &path)
-        : m_name(QStringLiteral("vorlane-build-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-        db.setDatabaseName(path);
-        m_open = db.open();
-    }
-    ~SqliteFile()
-    {
-        {
-            QSqlDatabase db = QSqlDatabase::database(m_name, false);
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(m_name);
-    }
-    bool open() const { return m_open; }
-    QSqlDatabase db() const { return QSqlDatabase::database(m_name, false); }
-
-private:
-    QString m_name;
-    bool m_open = false;
-};
-
-bool exec(QSqlQuery &q, const QString &sql, QString *error)
-{
-    if (q.exec(sql))
-        return true;
-    if (error)
-        *error = q.lastError().text();
-    return false;
-}
-
 bool replaceFile(const QString &temp, const QString &target, QString *error)
 {
     QFile::remove(target);
@@ -331,80 +298,69 @@ bool replaceFile(const QString &temp, const QString &target, QString *error)
     return false;
 }
 
+bool cannotCreate(const QString &path, QString *error)
+{
+    if (error)
+        *error = QStringLiteral("cannot create %1").arg(path);
+    return false;
+}
+
+// The error of a row, prefixed with the source file it came from.
+bool rowFailed(const QString &source, const QString &message, QString *error)
+{
+    if (error)
+        *error = QStringLiteral("%1: %2").arg(source, message);
+    return false;
+}
+
 bool writeCourse(const CourseSources &sources, const QString &path, QString *error)
 {
-    SqliteFile file(path);
-    if (!file.open()) {
-        if (error)
-            *error = QStringLiteral("cannot create %1").arg(path);
+    SqliteFile file;
+    if (!file.create(path))
+        return cannotCreate(path, error);
+    if (!file.execute(QStringLiteral("CREATE TABLE Cours (titre TEXT, Numeropage INTEGER, \"Index\" INTEGER, "
+                                     "precedent INTEGER, suite INTEGER, imprimable INTEGER, moteur INTEGER, "
+                                     "debutimp REAL, finimp REAL, fpc TEXT, sommaire INTEGER)"),
+                      error))
         return false;
-    }
-    QSqlDatabase db = file.db();
-    QSqlQuery q(db);
-    if (!exec(q, QStringLiteral("CREATE TABLE Cours (titre TEXT, Numeropage INTEGER, \"Index\" INTEGER, "
-                                "precedent INTEGER, suite INTEGER, imprimable INTEGER, moteur INTEGER, "
-                                "debutimp REAL, finimp REAL, fpc TEXT, sommaire INTEGER)"),
-              error))
-        return false;
-    db.transaction();
-    q.prepare(QStringLiteral("INSERT INTO Cours VALUES (?,?,?,?,?,?,?,?,?,?,?)"));
+    file.beginTransaction();
+    QString message;
     for (const CoursePage &p : sources.pages) {
-        const QVariantList values = {p.titre,        p.numeropage,   p.index,      int(p.precedent),
-                                     int(p.suite),   int(p.imprimable), int(p.moteur), p.debutimp,
-                                     p.finimp,       p.fpc,          p.sommaire};
-        for (int i = 0; i < values.size(); ++i)
-            q.bindValue(i, values[i]);
-        if (!q.exec()) {
-            if (error)
-                *error = QStringLiteral("%1: %2").arg(p.source, q.lastError().text());
-            return false;
-        }
+        const QVariantList values = {
+            p.titre,           p.numeropage,  p.index,    int(p.precedent), int(p.suite),
+            int(p.imprimable), int(p.moteur), p.debutimp, p.finimp,         p.fpc,
+            p.sommaire};
+        if (!file.insertRow(u"Cours", values, &message))
+            return rowFailed(p.source, message, error);
     }
-    return db.commit();
+    return file.commit();
 }
 
 bool writeTests(const CourseSources &sources, const QString &path, QString *error)
 {
-    SqliteFile file(path);
-    if (!file.open()) {
-        if (error)
-            *error = QStringLiteral("cannot create %1").arg(path);
+    SqliteFile file;
+    if (!file.create(path))
+        return cannotCreate(path, error);
+    if (!file.execute(
+            QStringLiteral("CREATE TABLE DESCRIPTION (Chapitre INTEGER, Titre TEXT, Nbquest INTEGER)"),
+            error) ||
+        !file.execute(QStringLiteral("CREATE TABLE Contenu (REFERENCE INTEGER, question TEXT, type INTEGER, "
+                                     "solution TEXT, SiFaux TEXT)"),
+                      error))
         return false;
-    }
-    QSqlDatabase db = file.db();
-    QSqlQuery q(db);
-    if (!exec(q, QStringLiteral("CREATE TABLE DESCRIPTION (Chapitre INTEGER, Titre TEXT, Nbquest INTEGER)"), error) ||
-        !exec(q, QStringLiteral("CREATE TABLE Contenu (REFERENCE INTEGER, question TEXT, type INTEGER, "
-                                "solution TEXT, SiFaux TEXT)"),
-              error))
-        return false;
-    db.transaction();
-    QSqlQuery d(db), c(db);
-    d.prepare(QStringLiteral("INSERT INTO DESCRIPTION VALUES (?,?,?)"));
-    c.prepare(QStringLiteral("INSERT INTO Contenu VALUES (?,?,?,?,?)"));
+    file.beginTransaction();
+    QString message;
     for (const ChapterTest &t : sources.tests) {
-        d.bindValue(0, t.chapitre);
-        d.bindValue(1, t.titre);
-        d.bindValue(2, t.nbquest);
-        if (!d.exec()) {
-            if (error)
-                *error = QStringLiteral("%1: %2").arg(t.source, d.lastError().text());
-            return false;
-        }
+        if (!file.insertRow(u"DESCRIPTION", {t.chapitre, t.titre, t.nbquest}, &message))
+            return rowFailed(t.source, message, error);
         for (const TestQuestion &qu : t.questions) {
-            c.bindValue(0, t.chapitre * 100 + qu.number);
-            c.bindValue(1, qu.question);
-            c.bindValue(2, qu.type);
-            c.bindValue(3, qu.solution);
-            c.bindValue(4, qu.siFaux);
-            if (!c.exec()) {
-                if (error)
-                    *error = QStringLiteral("%1: %2").arg(t.source, c.lastError().text());
-                return false;
-            }
+            if (!file.insertRow(u"Contenu",
+                                {t.chapitre * 100 + qu.number, qu.question, qu.type, qu.solution, qu.siFaux},
+                                &message))
+                return rowFailed(t.source, message, error);
         }
     }
-    return db.commit();
+    return file.commit();
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/courseopener.h"
+#include "core/course/courseopener.h"
 #include "core/course/courserows.h"
 #include "core/store/datacontrol.h"
 

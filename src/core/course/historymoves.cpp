@@ -2,12 +2,12 @@
 
 namespace vorlane {
 
-HistoryMoves::HistoryMoves(Session &session, Navigator &navigator, PageView &view)
+HistoryMoves::HistoryMoves(HistoryState &session, Navigator &navigator, PageView &view)
     : m_session(session), m_navigator(navigator), m_view(view)
 {
 }
 
-std::int16_t HistoryMoves::slotPage(const Session &session, int slot)
+std::int16_t HistoryMoves::slotPage(const HistoryState &session, int slot)
 {
     if (slot < 1 || slot > 100)
         return 0;

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/course/historystate.h"
 #include "core/course/navigator.h"
 #include "core/course/pagedisplay.h"
-#include "core/course/session.h"
 
 namespace vorlane {
 
@@ -16,7 +16,7 @@ namespace vorlane {
 // the next slot is empty or at slot 100).
 class HistoryMoves {
 public:
-    HistoryMoves(Session &session, Navigator &navigator, PageView &view);
+    HistoryMoves(HistoryState &session, Navigator &navigator, PageView &view);
 
     // avant: one slot back; `apres` is enabled afterwards.
     void Back();
@@ -26,12 +26,12 @@ public:
     void Forward();
 
     // The page number of a history slot, 0 for a slot outside 1..100.
-    static std::int16_t slotPage(const Session &session, int slot);
+    static std::int16_t slotPage(const HistoryState &session, int slot);
 
 private:
     void moveTo(int slot);
 
-    Session &m_session;
+    HistoryState &m_session;
     Navigator &m_navigator;
     PageView &m_view;
 };

@@ -6,7 +6,7 @@
 
 namespace vorlane {
 
-ModuleLauncher::ModuleLauncher(QString applicationFolder, Session &session, const Files &files,
+ModuleLauncher::ModuleLauncher(QString applicationFolder, ModuleState &session, const Files &files,
                                Processes &processes, Prompts &prompts)
     : m_folder(WithFinalSlash(applicationFolder)), m_session(session), m_files(files), m_processes(processes),
       m_prompts(prompts)

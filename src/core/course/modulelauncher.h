@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/course/session.h"
+#include "core/course/modulestate.h"
 #include "core/platform/files.h"
 #include "core/platform/processes.h"
 #include "core/platform/prompts.h"
@@ -14,16 +14,16 @@ namespace vorlane {
 // running flags of records 1..30 are written by the companions themselves.
 class ModuleLauncher {
 public:
-    ModuleLauncher(QString applicationFolder, Session &session, const Files &files, Processes &processes,
+    ModuleLauncher(QString applicationFolder, ModuleState &session, const Files &files, Processes &processes,
                    Prompts &prompts);
 
     // What one LaunchModule call did.
     enum class Outcome {
-        NoExecutable,  // the module has none: nothing started
-        Declined,      // another module runs and the user answered No
+        NoExecutable, // the module has none: nothing started
+        Declined,     // another module runs and the user answered No
         BroughtToFront,
         Started,
-        StartFailed,   // the program could not be started
+        StartFailed, // the program could not be started
     };
 
     // Writes the file text of the code into record 31, then: a module started
@@ -39,7 +39,7 @@ public:
 
 private:
     QString m_folder;
-    Session &m_session;
+    ModuleState &m_session;
     const Files &m_files;
     Processes &m_processes;
     Prompts &m_prompts;

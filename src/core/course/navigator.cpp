@@ -8,16 +8,22 @@
 namespace vorlane {
 
 namespace {
-double lastDigits(const QString &code, int count) { return DecimalRead(QStringView(code).right(count)); }
+double lastDigits(const QString &code, int count)
+{
+    return DecimalRead(QStringView(code).right(count));
+}
 } // namespace
 
-Navigator::Navigator(Session &session, CourseRows &rows, PageDisplay &display, ModuleLauncher &launcher,
+Navigator::Navigator(CourseSession &session, CourseRows &rows, PageDisplay &display, ModuleLauncher &launcher,
                      NavigatorHost &host)
     : m_session(session), m_rows(rows), m_display(display), m_launcher(launcher), m_host(host)
 {
 }
 
-QString Navigator::pageTarget(long long number) { return QStringLiteral("PA") + ZeroPadded(number, 4); }
+QString Navigator::pageTarget(long long number)
+{
+    return QStringLiteral("PA") + ZeroPadded(number, 4);
+}
 
 void Navigator::showPage(double number)
 {

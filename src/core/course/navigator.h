@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/course/courserows.h"
+#include "core/course/coursesession.h"
 #include "core/course/modulelauncher.h"
 #include "core/course/pagedisplay.h"
-#include "core/course/session.h"
 
 #include <QString>
 
@@ -36,7 +36,7 @@ public:
 // does nothing.
 class Navigator {
 public:
-    Navigator(Session &session, CourseRows &rows, PageDisplay &display, ModuleLauncher &launcher,
+    Navigator(CourseSession &session, CourseRows &rows, PageDisplay &display, ModuleLauncher &launcher,
               NavigatorHost &host);
 
     // `code` may be replaced: an "EXO" code whose test hands back a page
@@ -65,7 +65,7 @@ private:
     // Sets currentOrder from the row on display (TextIndex) and shows it.
     void showCurrentRow();
 
-    Session &m_session;
+    CourseSession &m_session;
     CourseRows &m_rows;
     PageDisplay &m_display;
     ModuleLauncher &m_launcher;

@@ -30,7 +30,8 @@ PageAreaLayout ComputePageArea(const PageAreaInputs &in)
 
     if (in.illustration.width() != 0) {
         const int left = (frameLeft - in.illustration.width()) / 2;
-        const int top = in.illustrationUp ? frameTop : frameTop + (frameHeight - in.illustration.height()) / 2;
+        const int top =
+            in.illustrationUp ? frameTop : frameTop + (frameHeight - in.illustration.height()) / 2;
         out.illustration = QPoint(left, top);
         if (in.videoFrameVisible) {
             out.videoFrame = QPoint(left + (in.illustration.width() - in.videoFrame.width()) / 2,
@@ -40,7 +41,7 @@ PageAreaLayout ComputePageArea(const PageAreaInputs &in)
     return out;
 }
 
-PageDisplay::PageDisplay(Session &session, CourseRows &rows, PageView &view)
+PageDisplay::PageDisplay(CourseSession &session, CourseRows &rows, PageView &view)
     : m_session(session), m_rows(rows), m_view(view)
 {
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/course/courserows.h"
+#include "core/course/coursesession.h"
 #include "core/course/pagerecord.h"
-#include "core/course/session.h"
 
 #include <QPoint>
 #include <QRect>
@@ -28,24 +28,24 @@ struct ScrollBarSetup {
 // Where page display puts the page area, in pixels of the window's inner area
 // (the scroll bar and the body: inside the frame).
 struct PageAreaLayout {
-    QRect frame;                 // frame1s
-    QPoint body;                 // PictureTEXTE inside frame1s: always (0, 0)
-    ScrollBarSetup scrollBar;    // VScroll1
+    QRect frame;                        // frame1s
+    QPoint body;                        // PictureTEXTE inside frame1s: always (0, 0)
+    ScrollBarSetup scrollBar;           // VScroll1
     std::optional<QPoint> illustration; // PICTUREILLUS, when its width is not 0
     std::optional<QPoint> videoFrame;   // label15, when it is visible beside a shown illustration
 };
 
 // What the layout is computed from (pixels).
 struct PageAreaInputs {
-    QRect titre;          // title band above the page
-    QRect bastitre;       // band below the page
-    QSize body;           // PictureTEXTE after the body was drawn
+    QRect titre;    // title band above the page
+    QRect bastitre; // band below the page
+    QSize body;     // PictureTEXTE after the body was drawn
     int scrollBarWidth = 0;
-    int innerWidth = 0;   // the window's inner width
-    QSize illustration;   // PICTUREILLUS
+    int innerWidth = 0; // the window's inner width
+    QSize illustration; // PICTUREILLUS
     bool illustrationUp = false;
     bool videoFrameVisible = false;
-    QSize videoFrame;     // label15
+    QSize videoFrame; // label15
 };
 
 // The frame fills the height between the two bands and sits against the right
@@ -98,7 +98,7 @@ public:
 // buttons from the page record.
 class PageDisplay {
 public:
-    PageDisplay(Session &session, CourseRows &rows, PageView &view);
+    PageDisplay(CourseSession &session, CourseRows &rows, PageView &view);
 
     void DisplayPage();
 
@@ -106,7 +106,7 @@ public:
     static QString productCaption() { return QStringLiteral("Vorlane - Dorvance"); }
 
 private:
-    Session &m_session;
+    CourseSession &m_session;
     CourseRows &m_rows;
     PageView &m_view;
 };

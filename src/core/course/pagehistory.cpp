@@ -6,7 +6,7 @@
 
 namespace vorlane {
 
-HistoryButtons RecordPageInHistory(Session &session, double pageNumber)
+HistoryButtons RecordPageInHistory(HistoryState &session, double pageNumber)
 {
     HistoryButtons buttons;
     auto &pages = session.historyPages;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/course/session.h"
+#include "core/course/historystate.h"
 
 #include <optional>
 
@@ -19,6 +19,6 @@ struct HistoryButtons {
 // slot 100 the oldest is dropped and the page takes slot 100); slots above the
 // new position are not cleared. `pageNumber` is the number shown in TextID, as
 // read; one that does not fit 16 bits leaves the slot's old value.
-HistoryButtons RecordPageInHistory(Session &session, double pageNumber);
+HistoryButtons RecordPageInHistory(HistoryState &session, double pageNumber);
 
 } // namespace vorlane

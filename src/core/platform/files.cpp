@@ -15,6 +15,20 @@ QString WithFinalSlash(const QString &folder)
     return folder + u'/';
 }
 
+QString BareFileName(const QString &name)
+{
+    const qsizetype cut = std::max(name.lastIndexOf(u'\\'), name.lastIndexOf(u'/'));
+    return cut < 0 ? name : name.mid(cut + 1);
+}
+
+std::optional<QString> FindInFolder(const Files &files, const QString &folder, const QString &name)
+{
+    const QString bare = BareFileName(name);
+    if (folder.isEmpty() || bare.trimmed().isEmpty())
+        return std::nullopt;
+    return files.resolve(WithFinalSlash(folder) + bare);
+}
+
 namespace {
 
 // The entry of `dir` named `name`: the exact name when it exists, else the

@@ -37,4 +37,16 @@ public:
 // A folder path with a final "/" (the application folder, a disc folder).
 QString WithFinalSlash(const QString &folder);
 
+// What follows the last "\" or "/" of a file name (the whole name when it has
+// none). Names were written with the disc platform's "\", authors may write
+// "/"; cut either way, a name can never reach outside the folder searched.
+QString BareFileName(const QString &name);
+
+// The file or folder of `folder` named as the bare name of `name`, through
+// `files` (the exact name first, else the first that matches ignoring case in
+// sorted order), spelled as on disk; nullopt when the folder is empty, the bare
+// name is blank, or nothing matches. Pictures, help files and the files of the
+// disc are all looked up this way.
+std::optional<QString> FindInFolder(const Files &files, const QString &folder, const QString &name);
+
 } // namespace vorlane

@@ -1,34 +1,18 @@
 #include "core/render/datapictures.h"
 
-#include <QDir>
+#include "core/platform/files.h"
+
 #include <QFileInfo>
 #include <QImageReader>
-#include <algorithm>
 
 namespace vorlane {
 
-QString DataPictures::bareName(const QString &name)
-{
-    const qsizetype cut = std::max(name.lastIndexOf(u'\\'), name.lastIndexOf(u'/'));
-    return cut < 0 ? name : name.mid(cut + 1);
-}
-
 QString DataPictures::find(const QString &folder, const QString &name)
 {
-    const QString bare = bareName(name);
-    if (folder.isEmpty() || bare.trimmed().isEmpty())
+    const std::optional<QString> found = FindInFolder(LocalFiles(), folder, name);
+    if (!found || !QFileInfo(*found).isFile())
         return {};
-    const QDir dir(folder);
-    QStringList files = dir.entryList(QDir::Files | QDir::Hidden, QDir::NoSort);
-    if (files.contains(bare))
-        return dir.filePath(bare);
-    // Names on the disc were matched ignoring case: the first in sorted order wins.
-    std::sort(files.begin(), files.end());
-    for (const QString &file : std::as_const(files)) {
-        if (file.compare(bare, Qt::CaseInsensitive) == 0)
-            return dir.filePath(file);
-    }
-    return {};
+    return *found;
 }
 
 std::optional<Picture> DataPictures::load(const QString &path)

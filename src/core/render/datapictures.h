@@ -13,16 +13,12 @@ namespace vorlane {
 // from the file's content when its suffix does not fit).
 class DataPictures {
 public:
-    // What follows the last "\" or "/" of the name (the whole name when it has
-    // none), so that markup can never reach outside the folders searched.
-    static QString bareName(const QString &name);
-
-    // The full path of the file `name` (cut to its bare name) in `folder`: the
-    // file of exactly that name when there is one, else the first file, in
-    // sorted order, whose name equals it ignoring letter case. The empty text
-    // when the name is blank, the folder is empty or missing, or no file
-    // matches. Only regular files of the folder itself are found ("." and ".."
-    // never are).
+    // The full path of the file `name` (cut to its bare name, BareFileName) in
+    // `folder`, looked up by FindInFolder on the local file system: the file of
+    // exactly that name when there is one, else the first, in sorted order,
+    // whose name equals it ignoring letter case. The empty text when the name
+    // is blank, the folder is empty or missing, or no file matches. Only
+    // regular files of the folder itself are found ("." and ".." never are).
     static QString find(const QString &folder, const QString &name);
 
     // The picture of the file at `path`, its `file` being the file's name on

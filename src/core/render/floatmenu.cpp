@@ -52,4 +52,18 @@ void FloatMenu::clear()
                 cell.clear();
 }
 
+FloatMenu::Items FloatMenu::items(int link) const
+{
+    Items items;
+    if (link < 0 || link >= kLinks)
+        return items;
+    for (int j = 0; j < kEntries; ++j) {
+        const QString caption = cell(link, j, 1);
+        if (caption.isEmpty())
+            continue;
+        items[size_t(j)] = Item{true, caption, cell(link, j, 2)};
+    }
+    return items;
+}
+
 } // namespace vorlane

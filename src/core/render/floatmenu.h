@@ -6,17 +6,36 @@
 
 namespace vorlane {
 
-// The floating-menu table: text cells [link 0..20][entry 0..9][column 0..2].
+// The floating menus of a page: text cells [link 0..20][entry 0..9][column 0..2].
 // Row `link` belongs to the `Imagelien` element of that index that opened a
 // menu (LIERF); column 1 of an entry is its caption, column 2 its target code,
 // column 0 is unused. Page display empties the table before each body, the
-// markup fills it (ADMEN), and a click on a "FLOTTANT" picture link shows the
-// entries of its row whose caption is not empty, in entry order.
+// markup fills it (ADMEN), and a click on a picture link whose Tag is
+// linkTag() opens the window's menu `flottant`, whose ten items `choixflot`
+// show items(link).
 class FloatMenu {
 public:
     static constexpr int kLinks = 21;
     static constexpr int kEntries = 10;
     static constexpr int kColumns = 3;
+
+    // The Tag of a picture link that opens its floating menu instead of
+    // navigating.
+    static QString linkTag() { return QStringLiteral("FLOTTANT"); }
+
+    // One item of the menu as the window shows it.
+    struct Item {
+        bool visible = false;
+        QString caption; // cell(link, j, 1)
+        QString tag;     // cell(link, j, 2), handed to the dispatcher
+    };
+    using Items = std::array<Item, kEntries>;
+
+    // Item j shows exactly when the caption cell of entry j is not empty, with
+    // that caption and the entry's target as its Tag; an empty entry between
+    // two others is hidden, so a menu with entries 0 and 2 shows two items. A
+    // link element outside 0..20 has no menu: every item is hidden.
+    Items items(int link) const;
 
     // A cell; the empty text outside the table.
     QString cell(int link, int entry, int column) const;

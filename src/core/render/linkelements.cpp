@@ -1,6 +1,11 @@
 #include "core/render/linkelements.h"
 
+#include "core/surface/fontmapper.h"
+#include "core/surface/twips.h"
+
+#include <QStringList>
 #include <algorithm>
+#include <cmath>
 
 namespace vorlane {
 
@@ -45,6 +50,24 @@ int LinkElements::visibleCount(LinkArray array) const
     for (int i = 0; i < count(array); ++i)
         n += element(array, i).visible ? 1 : 0;
     return n;
+}
+
+QRect LinkElements::widgetGeometry(LinkArray array, const LinkItem &item)
+{
+    int width = int(std::ceil(item.width / kTwipsPerPixel));
+    const int height = int(std::ceil(item.height / kTwipsPerPixel));
+    if (array == LinkArray::Labelien)
+        width += 1; // the overhang of italic text
+    return {int(std::lround(item.left / kTwipsPerPixel)), int(std::lround(item.top / kTwipsPerPixel)), width,
+            height};
+}
+
+QString LinkElements::widgetText(const LinkItem &item)
+{
+    QStringList lines = item.caption.split(QStringLiteral("\r\n"));
+    for (QString &line : lines)
+        line = FontMapper::mapText(item.font.name, line);
+    return lines.join(u'\n');
 }
 
 } // namespace vorlane

@@ -3,6 +3,7 @@
 #include "core/surface/drawingsurface.h"
 
 #include <QColor>
+#include <QRect>
 #include <QString>
 #include <array>
 
@@ -51,7 +52,7 @@ struct LinkItem {
 // measured it):
 // - the widget's left and top are left / 15 and top / 15 pixels rounded to the
 //   nearest, its width and height width / 15 and height / 15 rounded up (a
-//   text link may take one pixel more in width for an italic overhang);
+//   text link takes one pixel more in width for an italic overhang);
 // - a text link draws its caption with no margin and no padding, each line at
 //   its top left, line k at k x TextHeight, in FontMeasurer::makeFont(font)
 //   with the text mapped by FontMapper (as the surface draws text), in
@@ -81,6 +82,14 @@ public:
 
     // Visible elements of an array, for tests and previews.
     int visibleCount(LinkArray array) const;
+
+    // The pixel rectangle of an element's widget on its container (see above):
+    // left and top rounded to the nearest pixel, width and height rounded up, a
+    // text link one pixel wider.
+    static QRect widgetGeometry(LinkArray array, const LinkItem &item);
+    // The text a text link's widget shows: the caption's CR LF-separated lines,
+    // each mapped by FontMapper for the item's font, joined by line feeds.
+    static QString widgetText(const LinkItem &item);
 
 private:
     std::array<LinkItem, kLabelCount> m_labels;

@@ -2,6 +2,7 @@
 
 #include "core/render/offscreenhost.h"
 #include "core/render/pagerenderer.h"
+#include "core/render/surfacenames.h"
 #include "core/surface/fontmeasurer.h"
 #include "core/surface/rastersurface.h"
 #include "core/surface/recordingsurface.h"
@@ -13,7 +14,8 @@ namespace vorlane {
 
 namespace {
 
-using SurfaceFactory = std::function<std::unique_ptr<DrawingSurface>(const QString &name, double w, double h)>;
+using SurfaceFactory =
+    std::function<std::unique_ptr<DrawingSurface>(const QString &name, double w, double h)>;
 
 // Builds the four picture areas, draws the body on PictureTEXTE and returns the
 // surface current at the end.
@@ -21,10 +23,10 @@ DrawingSurface &draw(OffscreenHost &host, QStringView body, const MarkupRenderOp
                      const SurfaceFactory &make, RenderState &state)
 {
     host.setDataFolder(options.dataFolder);
-    DrawingSurface &page = host.addSurface(make(QStringLiteral("PictureTEXTE"), options.widthPx, 1000));
-    host.addSurface(make(QStringLiteral("titre"), 600, 60));
-    host.addSurface(make(QStringLiteral("bastitre"), 600, 30));
-    host.addSurface(make(QStringLiteral("PICTUREILLUS"), 180, 420));
+    DrawingSurface &page = host.addSurface(make(SurfaceNames::body.toString(), options.widthPx, 1000));
+    host.addSurface(make(SurfaceNames::titleBand.toString(), 600, 60));
+    host.addSurface(make(SurfaceNames::bottomBand.toString(), 600, 30));
+    host.addSurface(make(SurfaceNames::illustration.toString(), 180, 420));
     state.printMode = options.printMode;
     PageRenderer renderer(state, host);
     renderer.setSurface(&page);
@@ -92,11 +94,13 @@ std::optional<QByteArray> MarkupRender::trace(QStringView body, const MarkupRend
         return std::make_unique<RecordingSurface>(name, log, measurer, w, h);
     };
     DrawingSurface &last = draw(host, body, options, make, state);
-    log.add("end", {{"s", last.name()}, {"pageHeight", double(state.pageHeight)}, {"heightPx", last.height()}});
+    log.add("end",
+            {{"s", last.name()}, {"pageHeight", double(state.pageHeight)}, {"heightPx", last.height()}});
     return log.text();
 }
 
-std::optional<QImage> MarkupRender::picture(QStringView body, const MarkupRenderOptions &options, QString *error)
+std::optional<QImage> MarkupRender::picture(QStringView body, const MarkupRenderOptions &options,
+                                            QString *error)
 {
     const auto measurer = measurerFor(options);
     OffscreenHost host;
@@ -106,7 +110,7 @@ std::optional<QImage> MarkupRender::picture(QStringView body, const MarkupRender
     };
     draw(host, body, options, make, state);
     paintLinks(host);
-    const auto *page = dynamic_cast<RasterSurface *>(host.surface(QStringLiteral("PictureTEXTE")));
+    const auto *page = dynamic_cast<RasterSurface *>(host.surface(SurfaceNames::body.toString()));
     if (!page || page->image().isNull() || page->image().height() < 1) {
         if (error)
             *error = QStringLiteral("the page body is 0 pixels high: nothing to show");

@@ -1,6 +1,7 @@
 #include "core/render/offscreenhost.h"
 
 #include "core/render/datapictures.h"
+#include "core/render/surfacenames.h"
 #include "core/surface/recordingsurface.h"
 
 namespace vorlane {
@@ -53,8 +54,8 @@ std::optional<Picture> OffscreenHost::listIcon(int list, int index)
 
 void OffscreenHost::setAreaWidths(double illustrationPx, double bodyPx)
 {
-    resizeArea(surface(QStringLiteral("PictureTEXTE")), bodyPx, std::nullopt);
-    resizeArea(surface(QStringLiteral("PICTUREILLUS")), illustrationPx,
+    resizeArea(surface(SurfaceNames::body.toString()), bodyPx, std::nullopt);
+    resizeArea(surface(SurfaceNames::illustration.toString()), illustrationPx,
                illustrationPx != 0 ? std::optional<double>(420) : std::nullopt);
 }
 

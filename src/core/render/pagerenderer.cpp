@@ -1,6 +1,7 @@
 #include "core/render/pagerenderer.h"
 
 #include "core/render/commandtable.h"
+#include "core/surface/twips.h"
 #include "core/text/int16.h"
 #include "core/text/palette.h"
 
@@ -15,9 +16,15 @@ constexpr char16_t Pilcrow = u'\u00B6';
 
 PageRenderer::PageRenderer(RenderState &state, RenderHost &host) : m_state(state), m_host(host) {}
 
-double PageRenderer::nearest(double v) { return std::nearbyint(v); }
+double PageRenderer::nearest(double v)
+{
+    return std::nearbyint(v);
+}
 
-bool PageRenderer::fitsSingle(double v) { return std::isfinite(v) && std::fabs(v) <= double(FLT_MAX); }
+bool PageRenderer::fitsSingle(double v)
+{
+    return std::isfinite(v) && std::fabs(v) <= double(FLT_MAX);
+}
 
 void PageRenderer::setX(double x)
 {
@@ -138,7 +145,7 @@ void PageRenderer::drawTextRun(const QString &text, bool endsLine)
         const QColor shadow = PaletteColour(l.reliefColour);
         if (shadow.isValid())
             s.setForeColor(shadow);
-        moveTo(x + l.reliefDepth * 15.0, y + l.reliefDepth * 15.0);
+        moveTo(x + l.reliefDepth * kTwipsPerPixel, y + l.reliefDepth * kTwipsPerPixel);
         s.print(text);
         s.setForeColor(colour);
         s.setCurrentX(x);

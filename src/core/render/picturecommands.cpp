@@ -1,9 +1,12 @@
 #include "core/render/picturecommands.h"
 
+#include "core/platform/files.h"
 #include "core/render/datapictures.h"
 #include "core/render/markuptext.h"
 #include "core/render/pagerenderer.h"
+#include "core/render/surfacenames.h"
 #include "core/surface/tracelog.h"
+#include "core/surface/twips.h"
 #include "core/text/decimal.h"
 
 namespace vorlane {
@@ -15,21 +18,21 @@ void PictureCommands::PlacePicture(PageRenderer &r, QStringView name, Mode mode)
     QStringView file = name;
     if (mode == Mode::Sized) {
         const QStringView size = MarkupText::right(name, 6);
-        w = 15 * MarkupText::value(size.first(std::min<qsizetype>(3, size.size())));
-        h = 15 * MarkupText::value(size.size() > 3 ? size.sliced(3) : QStringView());
+        w = kTwipsPerPixel * MarkupText::value(size.first(std::min<qsizetype>(3, size.size())));
+        h = kTwipsPerPixel * MarkupText::value(size.size() > 3 ? size.sliced(3) : QStringView());
         file = name.chopped(size.size());
         if (!PageRenderer::fitsSingle(w) || !PageRenderer::fitsSingle(h))
             return;
     }
-    const QString bare = DataPictures::bareName(file.toString());
+    const QString bare = BareFileName(file.toString());
     if (bare.trimmed().isEmpty())
         return;
     const std::optional<Picture> picture = r.host().dataPicture(bare);
     if (!picture || picture->image.isNull())
         return;
 
-    const double naturalW = 15.0 * picture->image.width();
-    const double naturalH = 15.0 * picture->image.height();
+    const double naturalW = kTwipsPerPixel * picture->image.width();
+    const double naturalH = kTwipsPerPixel * picture->image.height();
     const double width = PageRenderer::nearest(mode == Mode::Sized ? w : naturalW);
     const LayoutState &l = r.layout();
     if (l.alignment == 1)
@@ -69,11 +72,11 @@ void PictureCommands::object(PageRenderer &r, QStringView command)
     const QStringView what = MarkupText::mid(command, 4);
     QString target;
     if (what == u"TIT")
-        target = QStringLiteral("titre");
+        target = SurfaceNames::titleBand.toString();
     else if (what == u"ILLUS")
-        target = QStringLiteral("PICTUREILLUS");
+        target = SurfaceNames::illustration.toString();
     else if (what == u"PRINCIPAL")
-        target = QStringLiteral("PictureTEXTE");
+        target = SurfaceNames::body.toString();
     if (!target.isEmpty()) {
         if (DrawingSurface *next = r.host().surface(target)) {
             r.setSurface(next);

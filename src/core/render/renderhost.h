@@ -3,6 +3,7 @@
 #include "core/render/floatmenu.h"
 #include "core/render/linkelements.h"
 #include "core/surface/drawingsurface.h"
+#include "core/surface/twips.h"
 
 #include <QColor>
 #include <QString>
@@ -39,8 +40,8 @@ public:
     }
 
     // Screen twips per pixel (15 on every screen this program runs on).
-    virtual double twipsPerPixelX() const { return 15; }
-    virtual double twipsPerPixelY() const { return 15; }
+    virtual double twipsPerPixelX() const { return kTwipsPerPixel; }
+    virtual double twipsPerPixelY() const { return kTwipsPerPixel; }
 
     // The hourglass pointer while a body is drawn (true), the normal one after.
     virtual void setBusyPointer(bool busy) { Q_UNUSED(busy); }

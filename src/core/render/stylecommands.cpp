@@ -2,6 +2,7 @@
 
 #include "core/render/markuptext.h"
 #include "core/render/pagerenderer.h"
+#include "core/surface/twips.h"
 #include "core/text/decimal.h"
 #include "core/text/int16.h"
 #include "core/text/palette.h"
@@ -23,7 +24,10 @@ int indexOf(double value)
     return int(whole);
 }
 
-double letterHeight(PageRenderer &r) { return r.surface().textHeight(QStringLiteral("W")); }
+double letterHeight(PageRenderer &r)
+{
+    return r.surface().textHeight(QStringLiteral("W"));
+}
 
 void printInSymbol(PageRenderer &r, const QString &text)
 {
@@ -39,36 +43,60 @@ void printInSymbol(PageRenderer &r, const QString &text)
 QColor StyleCommands::TextColourTable(int index)
 {
     switch (index) {
-    case 0: return PaletteColour(0);
-    case 1: return PaletteColour(1);
-    case 2: return QColor(0, 0, 200);
-    case 3: return PaletteColour(9);
-    case 4: return PaletteColour(2);
-    case 5: return PaletteColour(4);
-    case 6: return QColor(90, 90, 210);
-    case 7: return PaletteColour(10);
-    case 8: return QColor(180, 100, 0);
-    case 9: return QColor(30, 180, 80);
-    case 10: return PaletteColour(8);
-    case 11: return PaletteColour(12);
-    case 12: return QColor(0, 192, 0);
-    case 13: return QColor(128, 128, 255);
-    case 14: return QColor(0, 192, 192);
-    case 15: return PaletteColour(14);
-    default: return QColor();
+    case 0:
+        return PaletteColour(0);
+    case 1:
+        return PaletteColour(1);
+    case 2:
+        return QColor(0, 0, 200);
+    case 3:
+        return PaletteColour(9);
+    case 4:
+        return PaletteColour(2);
+    case 5:
+        return PaletteColour(4);
+    case 6:
+        return QColor(90, 90, 210);
+    case 7:
+        return PaletteColour(10);
+    case 8:
+        return QColor(180, 100, 0);
+    case 9:
+        return QColor(30, 180, 80);
+    case 10:
+        return PaletteColour(8);
+    case 11:
+        return PaletteColour(12);
+    case 12:
+        return QColor(0, 192, 0);
+    case 13:
+        return QColor(128, 128, 255);
+    case 14:
+        return QColor(0, 192, 192);
+    case 15:
+        return PaletteColour(14);
+    default:
+        return QColor();
     }
 }
 
 QString StyleCommands::FontTable(int index)
 {
     switch (index) {
-    case 0: return QStringLiteral("Arial");
-    case 1: return QStringLiteral("Symbol");
-    case 2: return QStringLiteral("Times new roman");
-    case 3: return QStringLiteral("Wingdings");
-    case 4: return QStringLiteral("Comic Sans MS");
-    case 5: return QStringLiteral("MT Extra");
-    default: return QString();
+    case 0:
+        return QStringLiteral("Arial");
+    case 1:
+        return QStringLiteral("Symbol");
+    case 2:
+        return QStringLiteral("Times new roman");
+    case 3:
+        return QStringLiteral("Wingdings");
+    case 4:
+        return QStringLiteral("Comic Sans MS");
+    case 5:
+        return QStringLiteral("MT Extra");
+    default:
+        return QString();
     }
 }
 
@@ -100,9 +128,15 @@ void StyleCommands::relief(PageRenderer &r, QStringView command)
     AssignInt16(l.reliefColour, MarkupText::valueOfRight(command, 2));
 }
 
-void StyleCommands::point(PageRenderer &r) { printInSymbol(r, QStringLiteral(u"\u00B7")); }
+void StyleCommands::point(PageRenderer &r)
+{
+    printInSymbol(r, QStringLiteral(u"\u00B7"));
+}
 
-void StyleCommands::arrow(PageRenderer &r) { printInSymbol(r, QStringLiteral(u"\u00BE\u00AE")); }
+void StyleCommands::arrow(PageRenderer &r)
+{
+    printInSymbol(r, QStringLiteral(u"\u00BE\u00AE"));
+}
 
 void StyleCommands::centreLine(PageRenderer &r, QStringView command)
 {
@@ -113,17 +147,17 @@ void StyleCommands::centreLine(PageRenderer &r, QStringView command)
 
 void StyleCommands::placeX(PageRenderer &r, QStringView command)
 {
-    r.setX(15 * MarkupText::valueOfRight(command, 3));
+    r.setX(kTwipsPerPixel * MarkupText::valueOfRight(command, 3));
 }
 
 void StyleCommands::moveX(PageRenderer &r, QStringView command)
 {
-    r.setX(r.surface().currentX() + 15 * MarkupText::valueOfRight(command, 3));
+    r.setX(r.surface().currentX() + kTwipsPerPixel * MarkupText::valueOfRight(command, 3));
 }
 
 void StyleCommands::moveY(PageRenderer &r, QStringView command)
 {
-    r.setY(r.surface().currentY() + 15 * MarkupText::valueOfRight(command, 3));
+    r.setY(r.surface().currentY() + kTwipsPerPixel * MarkupText::valueOfRight(command, 3));
 }
 
 void StyleCommands::shiftNextRun(PageRenderer &r, double fractionOfH)

@@ -1,6 +1,8 @@
 #include "core/render/titleband.h"
 
 #include "core/render/renderhost.h"
+#include "core/render/surfacenames.h"
+#include "core/surface/twips.h"
 
 #include <cmath>
 
@@ -32,22 +34,32 @@ QColor upperColour(int style, int i)
 {
     const int m = int(std::nearbyint(i / 2.0 + 225));
     switch (style) {
-    case 0: return QColor(i + 195, m, 255);
-    case 1: return QColor(i + 195, 255, m);
-    case 2: return QColor(255, m, i + 195);
-    case 3: return QColor(255, 255, i + 195);
-    default: return QColor(i + 195, 255, 255);
+    case 0:
+        return QColor(i + 195, m, 255);
+    case 1:
+        return QColor(i + 195, 255, m);
+    case 2:
+        return QColor(255, m, i + 195);
+    case 3:
+        return QColor(255, 255, i + 195);
+    default:
+        return QColor(i + 195, 255, 255);
     }
 }
 
 QColor lowerColour(int style, int j)
 {
     switch (style) {
-    case 0: return QColor(255 - 2 * j, 255 - j, 255);
-    case 1: return QColor(255 - 2 * j, 255, 255 - j);
-    case 2: return QColor(255, 255 - j, 255 - 2 * j);
-    case 3: return QColor(255, 255, 255 - 2 * j);
-    default: return QColor(255 - 2 * j, 255, 255);
+    case 0:
+        return QColor(255 - 2 * j, 255 - j, 255);
+    case 1:
+        return QColor(255 - 2 * j, 255, 255 - j);
+    case 2:
+        return QColor(255, 255 - j, 255 - 2 * j);
+    case 3:
+        return QColor(255, 255, 255 - 2 * j);
+    default:
+        return QColor(255 - 2 * j, 255, 255);
     }
 }
 
@@ -55,8 +67,8 @@ QColor lowerColour(int style, int j)
 
 void TitleBand::PaintTitleBand(RenderHost &host, int style)
 {
-    DrawingSurface *titre = host.surface(QStringLiteral("titre"));
-    DrawingSurface *bastitre = host.surface(QStringLiteral("bastitre"));
+    DrawingSurface *titre = host.surface(SurfaceNames::titleBand.toString());
+    DrawingSurface *bastitre = host.surface(SurfaceNames::bottomBand.toString());
     const SavedPosition keepTitre(titre);
     const SavedPosition keepBastitre(bastitre);
     if (titre) {
@@ -70,11 +82,13 @@ void TitleBand::PaintTitleBand(RenderHost &host, int style)
         return;
     if (titre) {
         for (int i = 0; i <= 60; ++i)
-            titre->line(0, 15 * i, titre->scaleWidth(), 15 * i, upperColour(style, i));
+            titre->line(0, kTwipsPerPixel * i, titre->scaleWidth(), kTwipsPerPixel * i,
+                        upperColour(style, i));
     }
     if (bastitre) {
         for (int j = 30; j >= 0; --j)
-            bastitre->line(0, 15 * j, bastitre->scaleWidth(), 15 * j, lowerColour(style, j));
+            bastitre->line(0, kTwipsPerPixel * j, bastitre->scaleWidth(), kTwipsPerPixel * j,
+                           lowerColour(style, j));
     }
 }
 

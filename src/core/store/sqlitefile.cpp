@@ -66,12 +66,18 @@ QString fieldText(const QVariant &value, bool yesNo)
     if (value.isNull())
         return QString();
     switch (value.typeId()) {
-    case QMetaType::LongLong: return QString::number(value.toLongLong());
-    case QMetaType::Int: return QString::number(value.toInt());
-    case QMetaType::ULongLong: return QString::number(value.toULongLong());
-    case QMetaType::Double: return RealFieldText(value.toDouble());
-    case QMetaType::QByteArray: return QString::fromUtf8(value.toByteArray());
-    default: return value.toString();
+    case QMetaType::LongLong:
+        return QString::number(value.toLongLong());
+    case QMetaType::Int:
+        return QString::number(value.toInt());
+    case QMetaType::ULongLong:
+        return QString::number(value.toULongLong());
+    case QMetaType::Double:
+        return RealFieldText(value.toDouble());
+    case QMetaType::QByteArray:
+        return QString::fromUtf8(value.toByteArray());
+    default:
+        return value.toString();
     }
 }
 
@@ -163,7 +169,8 @@ QStringList SqliteFile::tableNames() const
         return names;
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type IN ('table', 'view') ORDER BY rowid")))
+    if (!query.exec(
+            QStringLiteral("SELECT name FROM sqlite_master WHERE type IN ('table', 'view') ORDER BY rowid")))
         return names;
     while (query.next())
         names.append(query.value(0).toString());
@@ -193,8 +200,9 @@ TableRead SqliteFile::readTable(QStringView name) const
     if (table.isEmpty()) {
         // A schema that cannot be read has no tables either: tell the two apart.
         QSqlQuery probe(QSqlDatabase::database(m_connection, false));
-        result.status = probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) ? StoreStatus::NoSuchTable
-                                                                                         : StoreStatus::Unreadable;
+        result.status = probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))
+                            ? StoreStatus::NoSuchTable
+                            : StoreStatus::Unreadable;
         return result;
     }
 
@@ -237,7 +245,8 @@ TableRead SqliteFile::readTable(QStringView name) const
     return result;
 }
 
-std::optional<QString> SqliteFile::writeField(QStringView table, qint64 rowId, QStringView field, const QString &text)
+std::optional<QString> SqliteFile::writeField(QStringView table, qint64 rowId, QStringView field,
+                                              const QString &text)
 {
     if (!isWritable())
         return std::nullopt;
@@ -255,7 +264,8 @@ std::optional<QString> SqliteFile::writeField(QStringView table, qint64 rowId, Q
         return std::nullopt;
 
     QSqlQuery update(db);
-    update.prepare(u"UPDATE "_s + quoted(storedTable) + u" SET "_s + quoted(storedField) + u" = ? WHERE rowid = ?"_s);
+    update.prepare(u"UPDATE "_s + quoted(storedTable) + u" SET "_s + quoted(storedField) +
+                   u" = ? WHERE rowid = ?"_s);
     update.addBindValue(text);
     update.addBindValue(rowId);
     if (!update.exec() || update.numRowsAffected() != 1)
@@ -263,11 +273,78 @@ std::optional<QString> SqliteFile::writeField(QStringView table, qint64 rowId, Q
 
     QSqlQuery readBack(db);
     readBack.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
-    readBack.prepare(u"SELECT "_s + quoted(storedField) + u" FROM "_s + quoted(storedTable) + u" WHERE rowid = ?"_s);
+    readBack.prepare(u"SELECT "_s + quoted(storedField) + u" FROM "_s + quoted(storedTable) +
+                     u" WHERE rowid = ?"_s);
     readBack.addBindValue(rowId);
     if (!readBack.exec() || !readBack.next())
         return std::nullopt;
     return fieldText(readBack.value(0), isYesNoField(storedTable, storedField));
+}
+
+bool SqliteFile::create(const QString &path)
+{
+    close();
+    if (QFileInfo::exists(path))
+        return false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+        db.setDatabaseName(path);
+        m_open = db.open();
+    }
+    if (!m_open) {
+        close();
+        return false;
+    }
+    m_path = path;
+    m_writable = true;
+    return true;
+}
+
+bool SqliteFile::execute(const QString &sql, QString *error)
+{
+    if (!m_open) {
+        if (error)
+            *error = u"no database open"_s;
+        return false;
+    }
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    if (query.exec(sql))
+        return true;
+    if (error)
+        *error = query.lastError().text();
+    return false;
+}
+
+bool SqliteFile::beginTransaction()
+{
+    return m_open && QSqlDatabase::database(m_connection, false).transaction();
+}
+
+bool SqliteFile::commit()
+{
+    return m_open && QSqlDatabase::database(m_connection, false).commit();
+}
+
+bool SqliteFile::insertRow(QStringView table, const QVariantList &values, QString *error)
+{
+    if (!isWritable()) {
+        if (error)
+            *error = u"no database open for writing"_s;
+        return false;
+    }
+    QStringList marks;
+    for (qsizetype i = 0; i < values.size(); ++i)
+        marks.append(u"?"_s);
+    QSqlQuery insert(QSqlDatabase::database(m_connection, false));
+    if (insert.prepare(u"INSERT INTO "_s + quoted(table) + u" VALUES ("_s + marks.join(u',') + u')')) {
+        for (qsizetype i = 0; i < values.size(); ++i)
+            insert.bindValue(int(i), values[i]);
+        if (insert.exec())
+            return true;
+    }
+    if (error)
+        *error = insert.lastError().text();
+    return false;
 }
 
 } // namespace vorlane

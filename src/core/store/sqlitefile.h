@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <QVariantList>
 #include <optional>
 
 namespace vorlane {
@@ -57,7 +58,24 @@ public:
     // number). Returns the field's new value read back as readTable gives it;
     // std::nullopt when the file is read-only or closed, the table, field or row
     // does not exist, or the write fails.
-    std::optional<QString> writeField(QStringView table, qint64 rowId, QStringView field, const QString &text);
+    std::optional<QString> writeField(QStringView table, qint64 rowId, QStringView field,
+                                      const QString &text);
+
+    // ---- Writing a new file (the course compiler) ------------------------------
+
+    // Creates a database file at `path`, which must not exist yet, and opens it
+    // writable. False when it cannot be created (a previous file is closed
+    // either way).
+    bool create(const QString &path);
+    // Runs one statement. False, with the driver's message in `error`, when it
+    // fails or nothing is open.
+    bool execute(const QString &sql, QString *error = nullptr);
+    // Groups the writes that follow until commit() into one transaction.
+    bool beginTransaction();
+    bool commit();
+    // Appends one row to `table`, its values in column order. False, with the
+    // driver's message in `error`, when the insert fails.
+    bool insertRow(QStringView table, const QVariantList &values, QString *error = nullptr);
 
 private:
     QString m_connection;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/surface/twips.h"
+
 #include <QColor>
 #include <QImage>
 #include <QString>
@@ -113,7 +115,7 @@ public:
     virtual double scaleWidth() const = 0;
     // Twips per device pixel vertically: 15 on the screen, the device's own on
     // a printer or in a PDF (where DrawWidth counts device pixels).
-    virtual double twipsPerPixelY() const { return 15.0; }
+    virtual double twipsPerPixelY() const { return kTwipsPerPixel; }
     // Outer size in pixels of the container (fraction kept). Setting a negative
     // value fails: false, value kept.
     virtual double height() const = 0;

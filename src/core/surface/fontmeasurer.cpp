@@ -1,6 +1,7 @@
 #include "core/surface/fontmeasurer.h"
 
 #include "core/surface/fontmapper.h"
+#include "core/surface/twips.h"
 
 #include <QPainterPath>
 #include <QRawFont>
@@ -10,7 +11,6 @@
 namespace vorlane {
 
 namespace {
-constexpr double kTwipsPerPixel = 15.0;
 constexpr int kMaxPixelSize = 2880;
 // A page measures a few hundred different runs; beyond this many the width cache
 // of a font starts again rather than growing without bound.

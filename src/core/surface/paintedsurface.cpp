@@ -1,6 +1,7 @@
 #include "core/surface/paintedsurface.h"
 
 #include "core/surface/fontmapper.h"
+#include "core/surface/twips.h"
 
 #include <QPaintEngine>
 #include <QPainter>
@@ -13,7 +14,6 @@ namespace vorlane {
 
 namespace {
 
-constexpr double kTwipsPerPixel = 15.0;
 // Logical pixels beyond which nothing is drawn: far outside any surface, and small
 // enough for every engine's fixed-point arithmetic.
 constexpr double kLimit = 1.0e6;

@@ -1,4 +1,5 @@
 #include "core/surface/paintersurface.h"
+#include "core/surface/twips.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -67,7 +68,7 @@ QPainter *PainterSurface::beginPaint()
         return nullptr;
     m_painter->save();
     m_painter->translate(-m_scaleLeft * m_unitsPerTwip, 0);
-    m_painter->scale(15.0 * m_unitsPerTwip, 15.0 * m_unitsPerTwip);
+    m_painter->scale(kTwipsPerPixel * m_unitsPerTwip, kTwipsPerPixel * m_unitsPerTwip);
     return m_painter;
 }
 
@@ -79,13 +80,13 @@ void PainterSurface::endPaint()
 QRectF PainterSurface::paintArea() const
 {
     const QSizeF size = deviceSize();
-    return QRectF(m_scaleLeft / 15.0, 0, size.width() / m_unitsPerTwip / 15.0,
-                  size.height() / m_unitsPerTwip / 15.0);
+    return QRectF(m_scaleLeft / kTwipsPerPixel, 0, size.width() / m_unitsPerTwip / kTwipsPerPixel,
+                  size.height() / m_unitsPerTwip / kTwipsPerPixel);
 }
 
 double PainterSurface::penPixels(int drawWidth) const
 {
-    return drawWidth / (15.0 * m_unitsPerTwip);
+    return drawWidth / (kTwipsPerPixel * m_unitsPerTwip);
 }
 
 } // namespace vorlane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/surface/paintedsurface.h"
+#include "core/surface/twips.h"
 
 class QPainter;
 
@@ -47,8 +48,8 @@ public:
     void clear() override;
     void refresh() override {}
     double scaleWidth() const override;
-    double height() const override { return scaleHeight() / 15.0; }
-    double width() const override { return scaleWidth() / 15.0; }
+    double height() const override { return scaleHeight() / kTwipsPerPixel; }
+    double width() const override { return scaleWidth() / kTwipsPerPixel; }
     bool setHeight(double) override { return false; }
     bool setWidth(double) override { return false; }
 
@@ -62,7 +63,7 @@ private:
     QSizeF deviceSize() const; // in device units
 
     QPainter *m_painter = nullptr;
-    double m_unitsPerTwip = 1.0 / 15.0;
+    double m_unitsPerTwip = 1.0 / kTwipsPerPixel;
     double m_scaleLeft = 0;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/surface/paintedsurface.h"
+#include "core/surface/twips.h"
 
 #include <QImage>
 #include <QPainter>
@@ -56,7 +57,7 @@ public:
 
     void clear() override;
     void refresh() override;
-    double scaleWidth() const override { return m_width * 15.0; }
+    double scaleWidth() const override { return m_width * kTwipsPerPixel; }
     double height() const override { return m_height; }
     double width() const override { return m_width; }
     bool setHeight(double px) override;

@@ -1,10 +1,9 @@
 #include "ui/calc/machine.h"
 
-#include "core/course/session.h"
+#include "core/surface/twips.h"
 #include "core/text/decimal.h"
 #include "core/text/palette.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -22,9 +21,12 @@ namespace {
 constexpr int WindowWidth = 302;
 constexpr int WindowHeight = 431;
 
-constexpr int TwipsPerPixel = 15;
+constexpr int TwipsPerPixel = int(kTwipsPerPixel);
 
-QString utf8(const char *text) { return QString::fromUtf8(text); }
+QString utf8(const char *text)
+{
+    return QString::fromUtf8(text);
+}
 
 // A frame of two option buttons below the display, ids 0 and 1.
 struct OptionFrame {
@@ -75,11 +77,9 @@ QRect upperKey(int column, int row, int span = 1)
 
 } // namespace
 
-Machine::Machine(Session &session, QWidget *parent, Beep beep)
-    : QDialog(parent), m_calculator(session), m_beep(std::move(beep))
+Machine::Machine(CalculatorMemory &memory, Desktop &desktop, QWidget *parent)
+    : QDialog(parent), m_calculator(memory), m_desktop(desktop)
 {
-    if (!m_beep)
-        m_beep = [] { QApplication::beep(); };
     setObjectName(QStringLiteral("Machine"));
     setWindowTitle(utf8("Machine \u00e0 calculer"));
     setFixedSize(WindowWidth, WindowHeight);
@@ -105,18 +105,24 @@ Machine::Machine(Session &session, QWidget *parent, Beep beep)
 void Machine::buildOptions()
 {
     // Angles: Degrés (0) or Radians (1); display: Scientifique (0) or Standard (1).
-    QButtonGroup *angleGroup =
-        optionFrame(this, {QStringLiteral("Angles"), QStringLiteral("frameAngles"), 8, QStringLiteral("angle"),
-                           {{QStringLiteral("angle0"), utf8("Degr\u00e9s")}, {QStringLiteral("angle1"), QStringLiteral("Radians")}},
-                           0});
+    QButtonGroup *angleGroup = optionFrame(this, {QStringLiteral("Angles"),
+                                                  QStringLiteral("frameAngles"),
+                                                  8,
+                                                  QStringLiteral("angle"),
+                                                  {{QStringLiteral("angle0"), utf8("Degr\u00e9s")},
+                                                   {QStringLiteral("angle1"), QStringLiteral("Radians")}},
+                                                  0});
     connect(angleGroup, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked)
             m_calculator.setRadians(id == 1);
     });
-    QButtonGroup *displayGroup =
-        optionFrame(this, {QStringLiteral("Affichage"), QStringLiteral("frameAffichage"), 155, QStringLiteral("C"),
-                           {{QStringLiteral("C0"), QStringLiteral("Scientifique")}, {QStringLiteral("C1"), QStringLiteral("Standard")}},
-                           1});
+    QButtonGroup *displayGroup = optionFrame(this, {QStringLiteral("Affichage"),
+                                                    QStringLiteral("frameAffichage"),
+                                                    155,
+                                                    QStringLiteral("C"),
+                                                    {{QStringLiteral("C0"), QStringLiteral("Scientifique")},
+                                                     {QStringLiteral("C1"), QStringLiteral("Standard")}},
+                                                    1});
     connect(displayGroup, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked)
             displayOptionClicked(id == 0);
@@ -194,8 +200,8 @@ void Machine::buildKeys()
     addKey(K::EXE, "EXE", QStringLiteral("EXE"), QStringLiteral("Calculer"), padKey(6, 3));
 }
 
-QPushButton *Machine::addKey(CalculatorKey key, const char *name, const QString &caption, const QString &toolTip,
-                             const QRect &geometry)
+QPushButton *Machine::addKey(CalculatorKey key, const char *name, const QString &caption,
+                             const QString &toolTip, const QRect &geometry)
 {
     auto *button = new QPushButton(caption, this);
     button->setObjectName(QString::fromLatin1(name));
@@ -212,14 +218,14 @@ QPoint Machine::placeForCourseWindow(const QWidget &courseWindow)
     return courseWindow.pos() + QPoint(240 / TwipsPerPixel, 1800 / TwipsPerPixel);
 }
 
-void Machine::openFromCourseWindow(QWidget &courseWindow, Session &session)
+void Machine::openFromCourseWindow(QWidget &courseWindow, CalculatorMemory &memory, Desktop &desktop)
 {
-    openAt(&courseWindow, session, placeForCourseWindow(courseWindow));
+    openAt(&courseWindow, memory, desktop, placeForCourseWindow(courseWindow));
 }
 
-void Machine::openAt(QWidget *parent, Session &session, const QPoint &topLeft)
+void Machine::openAt(QWidget *parent, CalculatorMemory &memory, Desktop &desktop, const QPoint &topLeft)
 {
-    Machine machine(session, parent);
+    Machine machine(memory, desktop, parent);
     machine.move(topLeft);
     machine.exec();
 }
@@ -232,7 +238,10 @@ void Machine::press(CalculatorKey key)
     applyEffect(m_calculator.press(key));
 }
 
-void Machine::displayOptionClicked(bool scientific) { applyEffect(m_calculator.selectDisplayFormat(scientific)); }
+void Machine::displayOptionClicked(bool scientific)
+{
+    applyEffect(m_calculator.selectDisplayFormat(scientific));
+}
 
 void Machine::applyEffect(const KeyEffect &effect)
 {
@@ -240,7 +249,7 @@ void Machine::applyEffect(const KeyEffect &effect)
     if (effect.focusDisplay)
         m_display->setFocus();
     if (effect.beep)
-        m_beep();
+        m_desktop.beep();
 }
 
 void Machine::showDisplay(const QString &text)

@@ -1,16 +1,15 @@
 #pragma once
 
 #include "core/calc/calculator.h"
+#include "core/calc/calculatormemory.h"
+#include "core/platform/desktop.h"
 
 #include <QDialog>
-#include <functional>
 
 class QLineEdit;
 class QPushButton;
 
 namespace vorlane {
-
-struct Session;
 
 // The calculator window "Machine à calculer": a pocket scientific calculator,
 // shown modally. The keys and the keyboard build the expression shown in the
@@ -33,17 +32,15 @@ class Machine : public QDialog {
     Q_OBJECT
 
 public:
-    using Beep = std::function<void()>;
-
     // The memory register is the session's (it survives closing the window).
-    // `beep` sounds after a failed evaluation; by default QApplication::beep.
-    explicit Machine(Session &session, QWidget *parent = nullptr, Beep beep = {});
+    // The desktop beeps after a failed evaluation.
+    Machine(CalculatorMemory &memory, Desktop &desktop, QWidget *parent = nullptr);
 
     // What the course window's calculator button does: places the calculator 240
     // twips (16 pixels) right of the course window's left edge and 1800 twips (120
     // pixels) below its top edge (outer edges), then shows it modally. Returns when
     // the calculator is closed.
-    static void openFromCourseWindow(QWidget &courseWindow, Session &session);
+    static void openFromCourseWindow(QWidget &courseWindow, CalculatorMemory &memory, Desktop &desktop);
 
     // Where openFromCourseWindow puts the calculator's outer top-left corner.
     static QPoint placeForCourseWindow(const QWidget &courseWindow);
@@ -51,7 +48,7 @@ public:
     // Shows a new calculator modally over `parent` with its outer top-left corner
     // at `topLeft` (global pixels); for callers that place it themselves, such as
     // the test window. Returns when the calculator is closed.
-    static void openAt(QWidget *parent, Session &session, const QPoint &topLeft);
+    static void openAt(QWidget *parent, CalculatorMemory &memory, Desktop &desktop, const QPoint &topLeft);
 
     const Calculator &calculator() const { return m_calculator; }
 
@@ -70,7 +67,7 @@ private:
     void showDisplay(const QString &text);
 
     Calculator m_calculator;
-    Beep m_beep;
+    Desktop &m_desktop;
     QLineEdit *m_display = nullptr;
 };
 

@@ -1,4 +1,5 @@
 #include "ui/platform/qtscreen.h"
+#include "core/surface/twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -13,8 +14,17 @@ QRect QtScreen::geometry() const
     return screen ? screen->geometry() : QRect();
 }
 
-double QtScreen::widthTwips() const { return geometry().width() * 15.0; }
-double QtScreen::heightTwips() const { return geometry().height() * 15.0; }
-QPoint QtScreen::originPx() const { return geometry().topLeft(); }
+double QtScreen::widthTwips() const
+{
+    return geometry().width() * kTwipsPerPixel;
+}
+double QtScreen::heightTwips() const
+{
+    return geometry().height() * kTwipsPerPixel;
+}
+QPoint QtScreen::originPx() const
+{
+    return geometry().topLeft();
+}
 
 } // namespace vorlane

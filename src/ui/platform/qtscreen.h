@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/platform/screen.h"
+#include "core/surface/twips.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -16,8 +17,8 @@ public:
 
     double widthTwips() const override;
     double heightTwips() const override;
-    double twipsPerPixelX() const override { return 15; }
-    double twipsPerPixelY() const override { return 15; }
+    double twipsPerPixelX() const override { return kTwipsPerPixel; }
+    double twipsPerPixelY() const override { return kTwipsPerPixel; }
     QPoint originPx() const override;
 
 private:

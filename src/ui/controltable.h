@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/platform/controlspec.h"
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+namespace vorlane {
+
+// The widgets of a window built from its control table in core: one widget per
+// row, in table order, each in the row's parent (the window when it names
+// none), with the row's object name, rectangle, glyph, tool tip, caption and
+// initial visibility and enabled state. Any window can build its controls
+// this way from a table of its own.
+//
+// Widgets by kind: Panel a styled QWidget, Frame a white QWidget, Placeholder
+// a plain QWidget, Surface a SurfaceView, ScrollBar a vertical QScrollBar,
+// ToolButton and BandButton a QToolButton (glyph 18 or 16 pixels, caption
+// beside it, Tab focus; a band button has the property band = true), Picture
+// and Label a QLabel, GroupBox a QGroupBox, LineEdit a read-only QLineEdit,
+// CheckBox a QCheckBox, TextEdit a read-only QPlainTextEdit, ProgressStrip a
+// ProgressStripWidget.
+class ControlTable {
+public:
+    ControlTable(QWidget &window, const std::vector<ControlSpec> &table);
+
+    // The widget of the first row of that name, or nullptr.
+    QWidget *widget(const QString &name) const;
+    template <class W>
+    W *get(const QString &name) const
+    {
+        return qobject_cast<W *>(widget(name));
+    }
+    template <class W>
+    W *get(QStringView name) const
+    {
+        return get<W>(name.toString());
+    }
+
+    // Every button of the table calls `onClick` with its row when clicked.
+    void connectClicks(QObject *context, const std::function<void(const ControlSpec &)> &onClick) const;
+
+private:
+    QWidget *build(const ControlSpec &spec, QWidget *parent);
+
+    QWidget &m_window;
+    const std::vector<ControlSpec> &m_table;
+    std::vector<QWidget *> m_widgets; // one per row
+};
+
+} // namespace vorlane

@@ -1,0 +1,34 @@
+#include "ui/coursenavigatorhost.h"
+
+#include "ui/mainwindow.h"
+
+using namespace Qt::StringLiterals;
+
+namespace vorlane {
+
+void CourseNavigatorHost::setBusyPointer(bool busy)
+{
+    if (busy)
+        m_window.setCursor(Qt::WaitCursor);
+    else
+        m_window.unsetCursor();
+}
+
+void CourseNavigatorHost::runTestWindow()
+{
+    // The test window opens here once it exists; until then no test hands back
+    // a page.
+}
+
+void CourseNavigatorHost::setTestRecallVisible(bool visible)
+{
+    m_window.controls().widget(u"btexo"_s)->setVisible(visible);
+    m_window.controls().widget(u"Label16"_s)->setVisible(visible);
+}
+
+void CourseNavigatorHost::showOrderForm(int form)
+{
+    Q_UNUSED(form);
+}
+
+} // namespace vorlane
