@@ -12,6 +12,7 @@
 #include "ui/calc/machine.h"
 #include "ui/linkelement.h"
 #include "ui/progressstrip.h"
+#include "ui/searchwindow.h"
 #include "ui/surfaceview.h"
 #include "ui/toolicons.h"
 
@@ -189,7 +190,11 @@ void MainWindow::buildControls()
                             {662, 5, 30, 30});
     auto *quit = toolButton(bar, "Command14", g(G::Quit), QStringLiteral("Quitter l'application"),
                             QStringLiteral("&Quitter"), {704, 5, 90, 30});
-    Q_UNUSED(search);
+    connect(search, &QToolButton::clicked, this, [this] {
+        if (const auto target = SearchWindow::openFromCourseWindow(*this, m_session, m_folder))
+            navigate(*target);
+        m_session.searchHighlight.reset(); // marked on that page only
+    });
 
     // Bottom band: chapter steps, the way back to a test, the tools of the software.
     const auto band = [](QToolButton *b) {

@@ -4,6 +4,8 @@
 #include "core/text/decimal.h"
 #include "core/text/numbertext.h"
 
+#include <utility>
+
 namespace vorlane {
 
 PageAreaLayout ComputePageArea(const PageAreaInputs &in)
@@ -30,7 +32,8 @@ PageAreaLayout ComputePageArea(const PageAreaInputs &in)
 
     if (in.illustration.width() != 0) {
         const int left = (frameLeft - in.illustration.width()) / 2;
-        const int top = in.illustrationUp ? frameTop : frameTop + (frameHeight - in.illustration.height()) / 2;
+        const int top =
+            in.illustrationUp ? frameTop : frameTop + (frameHeight - in.illustration.height()) / 2;
         out.illustration = QPoint(left, top);
         if (in.videoFrameVisible) {
             out.videoFrame = QPoint(left + (in.illustration.width() - in.videoFrame.width()) / 2,
@@ -65,7 +68,11 @@ void PageDisplay::DisplayPage()
         m_view.setForwardEnabled(*history.forwardEnabled);
     m_view.setBackEnabled(history.backEnabled);
 
+    // The words of a search are marked on the page opened from its results
+    // only: the next page shown draws without them.
+    m_session.render.highlight = std::exchange(m_session.searchHighlight, std::nullopt);
     m_view.renderBody(record.code);
+    m_session.render.highlight.reset();
 
     m_view.applyPageArea(ComputePageArea(m_view.pageAreaInputs()));
 

@@ -8,6 +8,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace vorlane {
 
@@ -46,6 +47,8 @@ struct Session {
     std::int16_t exerciseReturnPage = 0;
     // Page chosen in the search window (0 = none).
     std::int32_t searchResultPage = 0;
+    // The words of that search, marked on the next page shown (only that one).
+    std::optional<TextHighlight> searchHighlight;
 
     // Companion programs started in this run: task id by module number (slots
     // 0..40, 0 = not started), and the last CountRunningModules result.
