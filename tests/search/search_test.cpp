@@ -230,7 +230,11 @@ class FoldTest : public ::testing::TestWithParam<FoldCase> {};
 TEST_P(FoldTest, Folds)
 {
     const FoldCase &c = GetParam();
-    EXPECT_EQ(SearchFold(c.accents).fold(QString::fromUtf8(c.text)), QString::fromUtf8(c.folded));
+    const SearchFold fold(c.accents);
+    EXPECT_EQ(fold.fold(QString::fromUtf8(c.text)), QString::fromUtf8(c.folded));
+    std::string utf8 = "left over from a longer text";
+    fold.foldUtf8(QString::fromUtf8(c.text), utf8);
+    EXPECT_EQ(utf8, std::string(c.folded));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -7,8 +7,9 @@
 #include "core/text/searchfold.h"
 
 #include <QElapsedTimer>
-#include <QStringMatcher>
+#include <cstring>
 #include <limits>
+#include <string>
 
 namespace vorlane {
 
@@ -51,14 +52,17 @@ std::vector<SearchHit> PageSearch::scan(const QStringList &words, const SearchOp
     // is looked for once.
     QStringList distinct = fold.foldAll(words);
     distinct.removeDuplicates();
-    std::vector<QStringMatcher> matchers;
+    std::vector<QByteArray> needles;
     bool emptyWord = false;
     for (const QString &w : std::as_const(distinct)) {
         if (w.isEmpty())
             emptyWord = true; // a word that folds to nothing occurs everywhere
         else
-            matchers.emplace_back(w, Qt::CaseSensitive);
+            needles.push_back(w.toUtf8());
     }
+    const auto occurs = [](const std::string &body, const QByteArray &needle) {
+        return memmem(body.data(), body.size(), needle.constData(), size_t(needle.size())) != nullptr;
+    };
 
     const int moteur = m_rows.columnIndex(u"moteur");
     const int numero = m_rows.columnIndex(u"Numeropage");
@@ -71,7 +75,7 @@ std::vector<SearchHit> PageSearch::scan(const QStringList &words, const SearchOp
     if (progress)
         progress(1, last);
 
-    QString body; // reused: one folded copy of the body at a time
+    std::string body; // reused: one folded copy of the body at a time
     for (int p = 1; p <= last; ++p) {
         if (progress && clock.elapsed() - lastReport >= kProgressIntervalMs) {
             lastReport = clock.elapsed();
@@ -80,22 +84,22 @@ std::vector<SearchHit> PageSearch::scan(const QStringList &words, const SearchOp
         const QString &flag = m_rows.cell(p, moteur);
         if (flag.isEmpty() || flag == u"0")
             continue;
-        fold.fold(m_rows.cell(p, fpc), body);
+        fold.foldUtf8(m_rows.cell(p, fpc), body);
         bool matched;
         if (options.allWords) {
             matched = true;
-            for (const QStringMatcher &m : matchers) {
-                if (m.indexIn(body) < 0) {
+            for (const QByteArray &needle : needles) {
+                if (!occurs(body, needle)) {
                     matched = false;
                     break;
                 }
             }
         } else {
             matched = emptyWord;
-            for (const QStringMatcher &m : matchers) {
+            for (const QByteArray &needle : needles) {
                 if (matched)
                     break;
-                matched = m.indexIn(body) >= 0;
+                matched = occurs(body, needle);
             }
         }
         if (matched)

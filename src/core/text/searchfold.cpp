@@ -83,6 +83,35 @@ void SearchFold::fold(QStringView text, QString &out) const
     out.truncate(n);
 }
 
+void SearchFold::foldUtf8(QStringView text, std::string &out) const
+{
+    const FoldTable &table = tableFor(m_accents);
+    out.resize(size_t(text.size()) * 3);
+    char *dst = out.data();
+    const char16_t *src = text.utf16();
+    size_t n = 0;
+    for (qsizetype i = 0, size = text.size(); i < size; ++i) {
+        const char16_t c = src[i];
+        const char16_t f = c < kTableEnd ? table[c] : kComplex;
+        if (f < 0x80) {
+            dst[n++] = char(f);
+        } else if (f < 0x800) {
+            dst[n++] = char(0xC0 | (f >> 6));
+            dst[n++] = char(0x80 | (f & 0x3F));
+        } else if (f < kComplex) {
+            // The table never holds surrogates: they are complex.
+            dst[n++] = char(0xE0 | (f >> 12));
+            dst[n++] = char(0x80 | ((f >> 6) & 0x3F));
+            dst[n++] = char(0x80 | (f & 0x3F));
+        } else if (f == kComplex) {
+            const QByteArray slow = slowFold(text, m_accents).toUtf8();
+            out.assign(slow.constData(), size_t(slow.size()));
+            return;
+        }
+    }
+    out.resize(n);
+}
+
 QString SearchFold::fold(QStringView text) const
 {
     QString out;

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <string>
 #include <vector>
 
 namespace vorlane {
@@ -36,6 +37,11 @@ public:
     // folding many texts allocates only when a text is longer than any before).
     void fold(QStringView text, QString &out) const;
     QString fold(QStringView text) const;
+    // The folded text in UTF-8, written into `out` (capacity reused). A byte
+    // search of a folded word's UTF-8 in it finds exactly the occurrences a
+    // search in the folded text finds (UTF-8 never matches inside a character),
+    // and byte searches are the fastest the C library has.
+    void foldUtf8(QStringView text, std::string &out) const;
     // Every word folded, in the same order.
     QStringList foldAll(const QStringList &words) const;
 
