@@ -33,7 +33,6 @@ import -window "$search" docs/search.png
 # Double-click the second title of the list.
 xdotool mousemove --window "$search" 120 152 click --repeat 2 --delay 80 1
 sleep 1.5
-main=$(find_window "Vorlane")
 import -window "$main" docs/search-highlight.png
 kill "$pid"
 INNER
