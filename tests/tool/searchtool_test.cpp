@@ -3,6 +3,7 @@
 #include "search/searchcourse.h"
 #include "testsupport.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -77,6 +78,16 @@ TEST(SearchToolErrors, UsageAndMissingCourse)
     const ToolRun noDatabase = runTool({u"search"_s, u"--course"_s, empty.path(), u"champ"_s});
     EXPECT_EQ(noDatabase.code, 1);
     EXPECT_TRUE(noDatabase.err.contains(empty.path())) << noDatabase.err.toStdString();
+
+    // A file that is no database is refused, not searched.
+    QFile junk(empty.filePath(u"PcTs.sqlite"_s));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray(4096, 'x'));
+    junk.close();
+    const ToolRun damaged = runTool({u"search"_s, u"--course"_s, empty.path(), u"champ"_s});
+    EXPECT_EQ(damaged.code, 1);
+    EXPECT_EQ(damaged.out, QString());
+    EXPECT_TRUE(damaged.err.contains(u"unreadable"_s)) << damaged.err.toStdString();
 }
 
 } // namespace

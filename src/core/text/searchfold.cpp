@@ -51,12 +51,22 @@ std::unique_ptr<FoldTable> buildTable(bool accents)
     return table;
 }
 
-// Built on first use and never changed afterwards.
+// Each built on its first use and never changed afterwards.
+const FoldTable &plainTable()
+{
+    static const std::unique_ptr<FoldTable> table = buildTable(false);
+    return *table;
+}
+
+const FoldTable &accentTable()
+{
+    static const std::unique_ptr<FoldTable> table = buildTable(true);
+    return *table;
+}
+
 const FoldTable &tableFor(bool accents)
 {
-    static const std::unique_ptr<FoldTable> plain = buildTable(false);
-    static const std::unique_ptr<FoldTable> folded = buildTable(true);
-    return accents ? *folded : *plain;
+    return accents ? accentTable() : plainTable();
 }
 
 } // namespace
