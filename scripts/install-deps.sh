@@ -17,6 +17,8 @@ PACKAGES=(
   fonts-liberation2 fonts-comic-neue fonts-dejavu-core fonts-urw-base35 fonts-noto-core
   # running and testing
   xvfb xauth x11-utils imagemagick poppler-utils ffmpeg
+  # screenshots of the search window (scripts/screenshot-search.sh)
+  xdotool
   "$@"
 )
 

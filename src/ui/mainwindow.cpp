@@ -9,6 +9,7 @@
 #include "ui/calc/machine.h"
 #include "ui/linkelement.h"
 #include "ui/progressstrip.h"
+#include "ui/searchwindow.h"
 #include "ui/surfaceview.h"
 
 #include <QCoreApplication>
@@ -185,6 +186,10 @@ void MainWindow::onControlClicked(const ControlSpec &control)
         // The update window opens here once it exists.
         if (const auto refusal = CourseTools::updateRefusal(m_folder))
             m_desktop.prompts.ask(*refusal);
+    } else if (command == CourseCommand::Search) {
+        if (const auto target = SearchWindow::openFromCourseWindow(*this, m_session, m_folder))
+            navigate(*target);
+        m_session.searchHighlight.reset(); // marked on that page only
     } else if (command == CourseCommand::Quit) {
         close();
     }

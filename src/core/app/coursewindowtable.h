@@ -22,7 +22,7 @@ enum class CourseCommand {
     Help,            // the help file
     Update,          // the update window (refused while a module runs)
     Quit,            // closes the window
-    Search,          // the search window (not built yet: nothing happens)
+    Search,          // the search window
     Print,           // printing (not built yet: nothing happens)
 };
 

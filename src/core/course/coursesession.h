@@ -9,6 +9,7 @@
 #include "core/render/videostate.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace vorlane {
 
@@ -26,6 +27,9 @@ struct CourseSession : CoursePosition, HistoryState, ModuleState, TestHandOff, V
     // The renderer's layout state, pageHeight and print mode, shared by every
     // window that draws a body.
     RenderState render;
+    // The words of the last search, marked on the next page shown (only that
+    // one).
+    std::optional<TextHighlight> searchHighlight;
 };
 
 } // namespace vorlane

@@ -4,6 +4,8 @@
 #include "core/text/decimal.h"
 #include "core/text/numbertext.h"
 
+#include <utility>
+
 namespace vorlane {
 
 PageAreaLayout ComputePageArea(const PageAreaInputs &in)
@@ -66,7 +68,11 @@ void PageDisplay::DisplayPage()
         m_view.setForwardEnabled(*history.forwardEnabled);
     m_view.setBackEnabled(history.backEnabled);
 
+    // The words of a search are marked on the page opened from its results
+    // only: the next page shown draws without them.
+    m_session.render.highlight = std::exchange(m_session.searchHighlight, std::nullopt);
     m_view.renderBody(record.code);
+    m_session.render.highlight.reset();
 
     m_view.applyPageArea(ComputePageArea(m_view.pageAreaInputs()));
 

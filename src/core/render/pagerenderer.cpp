@@ -4,6 +4,7 @@
 #include "core/surface/twips.h"
 #include "core/text/int16.h"
 #include "core/text/palette.h"
+#include "core/text/searchfold.h"
 
 #include <cfloat>
 #include <cmath>
@@ -128,6 +129,24 @@ void PageRenderer::ExecuteMarkupLine(QStringView line)
     CommandTable::execute(*this, line.size() > 2 ? line.sliced(2) : QStringView());
 }
 
+void PageRenderer::markWords(const QString &text)
+{
+    DrawingSurface &s = *m_surface;
+    const double x = s.currentX();
+    const double y = s.currentY();
+    if (!fitsSingle(x) || !fitsSingle(y))
+        return;
+    const SearchFold fold(m_state.highlight->ignoreAccents);
+    const std::vector<TextRange> found = fold.occurrences(text, m_state.highlight->words);
+    if (found.empty())
+        return;
+    const double height = s.textHeight(text);
+    for (const TextRange &r : found) {
+        const double left = x + s.textWidth(text.left(r.start));
+        s.markBehind(left, y, s.textWidth(text.sliced(r.start, r.end - r.start)), height);
+    }
+}
+
 void PageRenderer::drawTextRun(const QString &text, bool endsLine)
 {
     DrawingSurface &s = *m_surface;
@@ -138,6 +157,8 @@ void PageRenderer::drawTextRun(const QString &text, bool endsLine)
         setX(l.rightEdge - s.textWidth(text));
     if (l.lineShift != 0)
         setY(s.currentY() + l.lineShift);
+    if (m_state.highlight && !m_state.printMode)
+        markWords(text);
     if (l.reliefDepth != 0) {
         const QColor colour = s.foreColor();
         const double x = s.currentX();

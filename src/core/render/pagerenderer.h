@@ -81,6 +81,10 @@ public:
     static bool fitsSingle(double v);
 
 private:
+    // Marks the words of the state's highlight in a text run about to be drawn
+    // at the current position.
+    void markWords(const QString &text);
+
     RenderState &m_state;
     RenderHost &m_host;
     DrawingSurface *m_surface = nullptr;

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "core/render/layoutstate.h"
+#include "core/render/texthighlight.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace vorlane {
 
@@ -18,6 +20,10 @@ struct RenderState {
     // A body is being laid out for the printer: column 600 screen pixels wide,
     // wider pens, no height fitting.
     bool printMode = false;
+    // Words to mark behind the text runs of the body being drawn on screen
+    // (page display sets it for the page opened from a search, and clears it
+    // once the body is drawn). Ignored in print mode.
+    std::optional<TextHighlight> highlight;
 };
 
 } // namespace vorlane

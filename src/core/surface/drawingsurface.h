@@ -106,6 +106,18 @@ public:
                               std::optional<double> w = std::nullopt,
                               std::optional<double> h = std::nullopt) = 0;
 
+    // A pale yellow mark over the box (x, y, w, h) in twips, for words found by
+    // a search; drawn before the text it goes behind. Only surfaces shown on
+    // screen draw it: the printer, PDFs and recording surfaces ignore it (it is
+    // never printed and never in a trace). The current position does not move.
+    virtual void markBehind(double x, double y, double w, double h)
+    {
+        Q_UNUSED(x);
+        Q_UNUSED(y);
+        Q_UNUSED(w);
+        Q_UNUSED(h);
+    }
+
     // Clears what was drawn; the current position returns to (0,0).
     virtual void clear() = 0;
     // Makes what was drawn so far visible.

@@ -118,6 +118,20 @@ void RasterSurface::setDevicePixelRatio(qreal ratio)
     changed(SurfaceChange::Resized);
 }
 
+void RasterSurface::markBehind(double x, double y, double w, double h)
+{
+    if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(w) || !std::isfinite(h) || w <= 0 || h <= 0)
+        return;
+    const QRectF box = QRectF(x / 15.0, y / 15.0, w / 15.0, h / 15.0).intersected(paintArea());
+    if (box.isEmpty())
+        return;
+    QPainter *p = beginPaint();
+    if (!p)
+        return;
+    p->fillRect(box, markColour());
+    endPaint();
+}
+
 void RasterSurface::clear()
 {
     if (!m_image.isNull())

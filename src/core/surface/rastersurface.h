@@ -55,6 +55,10 @@ public:
     // Logical pixels of Height that the image really holds (Height up to the cap).
     double backedHeight() const;
 
+    // The colour of the marks of markBehind.
+    static QColor markColour() { return QColor(255, 241, 150); }
+
+    void markBehind(double x, double y, double w, double h) override;
     void clear() override;
     void refresh() override;
     double scaleWidth() const override { return m_width * kTwipsPerPixel; }
