@@ -14,12 +14,12 @@ enum Exit : int {
 // Each subcommand takes the arguments after its name ("--" ends the options).
 int recordCommand(const QStringList &args);
 int buildCourseCommand(const QStringList &args);
-int indexCommand(const QStringList &args);        // index --course DIR
+int indexCommand(const QStringList &args);       // index --course DIR
 int renderCourseCommand(const QStringList &args); // render --course DIR --page N ...
-int evalCommand(const QStringList &args);         // eval [--radians] EXPR
-int calcCommand(const QStringList &args);         // calc [--radians] [--scientific] EXPR
+int evalCommand(const QStringList &args); // eval [--radians] EXPR
+int calcCommand(const QStringList &args); // calc [--radians] [--scientific] EXPR
 int renderMarkupCommand(const QStringList &args);
-int printCommand(const QStringList &args); // print --course DIR --page N --pdf FILE
+int printCommand(const QStringList &args);
 
 // Writes to standard output / standard error in UTF-8.
 void out(const QString &text);

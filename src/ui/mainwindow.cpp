@@ -11,6 +11,7 @@
 #include "ui/alertwindow.h"
 #include "ui/calc/machine.h"
 #include "ui/linkelement.h"
+#include "ui/printmenu.h"
 #include "ui/progressstrip.h"
 #include "ui/surfaceview.h"
 #include "ui/toolicons.h"
@@ -238,6 +239,7 @@ void MainWindow::buildControls()
     connect(help, &QToolButton::clicked, this, &MainWindow::onHelp);
     connect(update, &QToolButton::clicked, this, &MainWindow::onUpdate);
     connect(quit, &QToolButton::clicked, this, &QWidget::close);
+    new PrintMenu(m_print, {m_rows, m_session.pageIndex, m_session.render, *this}, m_desktop.prompts);
 
     // Cover and progress strip.
     m_strip = new ProgressStripWidget(this);

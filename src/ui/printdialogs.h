@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QPrinter;
+class QWidget;
+
+namespace vorlane {
+
+// The dialogs of printing, behind an interface so that tests answer them.
+class PrintDialogs {
+public:
+    virtual ~PrintDialogs() = default;
+
+    // The printer set-up dialog on `printer`; false when the user cancels.
+    virtual bool setUpPrinter(QPrinter &printer, QWidget *parent) = 0;
+    // The print preview of `printer`: `paint` draws the whole run on the printer
+    // it is given (as often as the preview asks). Returns when the preview closes.
+    virtual void preview(QPrinter &printer, const std::function<void(QPrinter *)> &paint,
+                         QWidget *parent) = 0;
+    // The PDF file to write, or the empty text when the user cancels.
+    virtual QString pdfFileName(QWidget *parent) = 0;
+};
+
+// The dialogs as the user sees them: QPrintDialog, QPrintPreviewDialog and a
+// file dialog.
+class WidgetPrintDialogs final : public PrintDialogs {
+public:
+    bool setUpPrinter(QPrinter &printer, QWidget *parent) override;
+    void preview(QPrinter &printer, const std::function<void(QPrinter *)> &paint, QWidget *parent) override;
+    QString pdfFileName(QWidget *parent) override;
+};
+
+} // namespace vorlane
