@@ -1,7 +1,8 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
-#include <functional>
+#include <vector>
 
 class QPrinter;
 class QWidget;
@@ -23,12 +24,14 @@ public:
     virtual QString pdfFileName(QWidget *parent) = 0;
 };
 
-// The dialogs as the user sees them: QPrintDialog, QPrintPreviewDialog and a
-// file dialog.
+// The dialogs as the user sees them: QPrintDialog, a preview window that shows
+// the sheets one under the other (Qt's QPrintPreviewDialog gives every page of a
+// document the same paper orientation, so it cannot show a run that mixes
+// portrait and landscape sheets) and a file dialog.
 class WidgetPrintDialogs final : public PrintDialogs {
 public:
     bool setUpPrinter(QPrinter &printer, QWidget *parent) override;
-    void preview(QPrinter &printer, const std::function<void(QPrinter *)> &paint, QWidget *parent) override;
+    bool preview(const std::vector<QImage> &sheets, QWidget *parent) override;
     QString pdfFileName(QWidget *parent) override;
 };
 

@@ -1,6 +1,7 @@
 #include "ui/printmenu.h"
 
 #include "core/print/courseprinter.h"
+#include "core/print/imagesheets.h"
 #include "core/print/pageddevicesheets.h"
 
 #include <QMenu>
@@ -11,7 +12,9 @@ namespace vorlane {
 
 namespace {
 const QString kTitle = QStringLiteral("Impression");
-}
+// Sheets of the preview: at 72 dots per inch, a point is a pixel (A4 is 595 x 842).
+constexpr double kPreviewDpi = 72;
+} // namespace
 
 PrintMenu::PrintMenu(QToolButton *button, PrintContext context, Prompts &prompts,
                      std::unique_ptr<PrintDialogs> dialogs)
@@ -71,17 +74,13 @@ void PrintMenu::preview()
     if (!somethingToPrint())
         return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(PrintFooterTitle());
-    m_dialogs->preview(
-        printer,
-        [this](QPrinter *target) {
-            if (!target)
-                return;
-            PagedDeviceSheets sheets(*target);
-            CoursePrinter(m_context.rows, m_context.index, m_context.render, m_context.window)
-                .PrintCoursePages(sheets);
-        },
-        dialogParent());
+    QPageLayout layout = printer.pageLayout();
+    layout.setOrientation(QPageLayout::Portrait);
+    ImageSheets sheets(layout, kPreviewDpi);
+    CoursePrinter(m_context.rows, m_context.index, m_context.render, m_context.window)
+        .PrintCoursePages(sheets);
+    if (m_dialogs->preview(sheets.sheets(), dialogParent()))
+        print();
 }
 
 void PrintMenu::exportPdf()

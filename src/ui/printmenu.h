@@ -25,7 +25,8 @@ struct PrintContext {
 
 // The menu of the print button `CommandIMPRIME`: "Imprimer…" (the printer
 // set-up dialog, then the page's print run on the chosen printer; cancelling
-// abandons printing), "Aperçu avant impression…" (the same run in a preview)
+// abandons printing), "Aperçu avant impression…" (the same run drawn sheet by
+// sheet in a preview, each sheet in its orientation, from which it can be printed)
 // and "Exporter en PDF…" (a file dialog, then the same run into a PDF). When
 // the page's run is empty, each says "Il n'y a rien à imprimer depuis cette
 // page." and shows no dialog. The button's enabled state is the window's.

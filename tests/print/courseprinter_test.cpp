@@ -3,6 +3,7 @@
 #include "core/course/pageindexloader.h"
 #include "core/platform/files.h"
 #include "core/print/courseprinter.h"
+#include "core/print/imagesheets.h"
 #include "core/print/pageddevicesheets.h"
 #include "core/render/offscreenhost.h"
 #include "core/surface/paintersurface.h"
@@ -231,7 +232,7 @@ TEST_F(CoursePrinterTest, FooterIsCentredTwoTextHeightsAboveTheBottomOfThePrinta
         // heights above the printable bottom (10 mm above the paper's edge).
         EXPECT_GT(first.yMin, height - kMargin - 2 * 11);
         EXPECT_LT(first.yMax, height - kMargin - 9 + 2);
-        EXPECT_LT(last.yMax - last.yMin, 10.5); // 8 points, not the body's 12
+        EXPECT_LT(last.yMax - last.yMin, 10.5); // 8 points, not the body's 12 or 20
     }
 }
 
@@ -398,6 +399,44 @@ TEST_F(CoursePrinterTest, UnwritableFileIsReportedAndNotCreated)
     EXPECT_TRUE(out.refused);
     EXPECT_FALSE(error.isEmpty());
     EXPECT_FALSE(QFile::exists(path));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(CoursePrinterTest, PreviewSheetsHaveEachTheirPaperAndTheSameDrawing)
+{
+    show(5);
+    const QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                             QPageLayout::Millimeter);
+    ImageSheets sheets(layout, 72);
+    CoursePrinter printer(course, index, render, window);
+    ASSERT_EQ(printer.PrintCoursePages(sheets).sheets, 3);
+    ASSERT_EQ(sheets.sheets().size(), 3u);
+    // At 72 dots per inch a point is a pixel: A4 is 595 x 842.
+    EXPECT_EQ(sheets.sheets()[0].size(), QSize(595, 842));
+    EXPECT_EQ(sheets.sheets()[1].size(), QSize(842, 595));
+    EXPECT_EQ(sheets.sheets()[2].size(), QSize(595, 842));
+    // The margins stay white; the body is drawn inside them, from the top of
+    // the printable area (10 mm = 28 pixels).
+    const QImage &first = sheets.sheets()[0];
+    const auto inkRows = [](const QImage &img, int from, int to) {
+        int rows = 0;
+        for (int y = from; y < to; ++y) {
+            for (int x = 0; x < img.width(); ++x) {
+                if (img.pixel(x, y) != qRgb(255, 255, 255)) {
+                    ++rows;
+                    break;
+                }
+            }
+        }
+        return rows;
+    };
+    EXPECT_EQ(inkRows(first, 0, 28), 0);
+    EXPECT_GT(inkRows(first, 28, 60), 0);             // "Corps de la page 5"
+    EXPECT_GT(inkRows(first, 842 - 60, 842 - 28), 0); // the footer
+    EXPECT_EQ(inkRows(first, 842 - 27, 842), 0);
 }
 
 } // namespace

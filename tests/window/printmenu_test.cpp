@@ -24,12 +24,11 @@ public:
         printer.setOutputFileName(m_printerFile);
         return confirm;
     }
-    void preview(QPrinter &printer, const std::function<void(QPrinter *)> &paint, QWidget *) override
+    bool preview(const std::vector<QImage> &sheets, QWidget *) override
     {
         ++previews;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(m_printerFile);
-        paint(&printer);
+        shown = sheets;
+        return printFromPreview;
     }
     QString pdfFileName(QWidget *) override
     {
@@ -37,6 +36,8 @@ public:
         return m_pdf;
     }
     bool confirm = true;
+    bool printFromPreview = false;
+    std::vector<QImage> shown;
     int setUps = 0, previews = 0, fileDialogs = 0;
 
 private:
@@ -115,16 +116,28 @@ TEST_F(PrintMenuTest, CancellingThePrinterDialogAbandonsPrinting)
     EXPECT_TRUE(prompts.asked.isEmpty());
 }
 
-TEST_F(PrintMenuTest, PreviewShowsTheSameRun)
+TEST_F(PrintMenuTest, PreviewShowsTheSheetsOfTheRunEachInItsOrientation)
 {
     show(5);
     menu->preview();
     EXPECT_EQ(dialogs->previews, 1);
-    const auto sizes = pdfPageSizes(file("printer.pdf"));
-    ASSERT_EQ(sizes.size(), 3u);
-    EXPECT_GT(sizes[1].width(), sizes[1].height()); // page 6 is landscape
-    EXPECT_LT(sizes[0].width(), sizes[0].height());
+    ASSERT_EQ(dialogs->shown.size(), 3u);
+    EXPECT_LT(dialogs->shown[0].width(), dialogs->shown[0].height());
+    EXPECT_GT(dialogs->shown[1].width(), dialogs->shown[1].height()); // page 6 is landscape
+    EXPECT_LT(dialogs->shown[2].width(), dialogs->shown[2].height());
+    EXPECT_EQ(dialogs->setUps, 0);
+    EXPECT_FALSE(QFile::exists(file("printer.pdf")));
     EXPECT_EQ(shownNumber(), u"5");
+}
+
+TEST_F(PrintMenuTest, PrintingFromThePreviewRunsThePrinterDialog)
+{
+    show(2);
+    dialogs->printFromPreview = true;
+    menu->preview();
+    EXPECT_EQ(dialogs->previews, 1);
+    EXPECT_EQ(dialogs->setUps, 1);
+    EXPECT_EQ(pdfPageSizes(file("printer.pdf")).size(), 3u);
 }
 
 TEST_F(PrintMenuTest, ExportWritesThePdfChosen)
