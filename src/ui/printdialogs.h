@@ -16,10 +16,9 @@ public:
 
     // The printer set-up dialog on `printer`; false when the user cancels.
     virtual bool setUpPrinter(QPrinter &printer, QWidget *parent) = 0;
-    // The print preview of `printer`: `paint` draws the whole run on the printer
-    // it is given (as often as the preview asks). Returns when the preview closes.
-    virtual void preview(QPrinter &printer, const std::function<void(QPrinter *)> &paint,
-                         QWidget *parent) = 0;
+    // The print preview: the sheets of the run, each with its own paper size and
+    // orientation. True when the user asks to print from it.
+    virtual bool preview(const std::vector<QImage> &sheets, QWidget *parent) = 0;
     // The PDF file to write, or the empty text when the user cancels.
     virtual QString pdfFileName(QWidget *parent) = 0;
 };

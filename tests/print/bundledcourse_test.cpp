@@ -23,11 +23,12 @@ TEST(BundledCoursePrinting, HasALandscapePageInsideAPrintableRun)
     const int rows = int(sources->pages.size());
     std::vector<int> landscape;
     for (const CoursePage &p : sources->pages) {
-        if (p.debutimp == -1)
+        if (p.debutimp == -1) {
             landscape.push_back(p.numeropage);
-        else if (p.imprimable)
+        } else if (p.imprimable) {
             EXPECT_TRUE(p.debutimp >= 1 && p.finimp <= rows && p.debutimp <= p.finimp)
                 << p.source.toStdString();
+        }
     }
     ASSERT_FALSE(landscape.empty());
     bool insideARun = false;
