@@ -21,6 +21,7 @@ int calcCommand(const QStringList &args); // calc [--radians] [--scientific] EXP
 int renderMarkupCommand(const QStringList &args);
 // search --course DIR [--all] [--sans-accents] WORDS
 int searchCommand(const QStringList &args);
+int printCommand(const QStringList &args);
 
 // Writes to standard output / standard error in UTF-8.
 void out(const QString &text);

@@ -53,6 +53,7 @@ int main(int argc, char **argv)
         {QStringLiteral("calc"), calcCommand},
         {QStringLiteral("render-markup"), renderMarkupCommand},
         {QStringLiteral("search"), searchCommand},
+        {QStringLiteral("print"), printCommand},
     };
     const auto it = commands.find(command);
     if (it == commands.end()) {

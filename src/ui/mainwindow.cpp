@@ -8,6 +8,7 @@
 #include "core/render/titleband.h"
 #include "ui/calc/machine.h"
 #include "ui/linkelement.h"
+#include "ui/printmenu.h"
 #include "ui/progressstrip.h"
 #include "ui/searchwindow.h"
 #include "ui/surfaceview.h"
@@ -101,6 +102,8 @@ MainWindow::MainWindow(QString applicationFolder, Session &session, CourseRows &
     connect(m_scroll, &QScrollBar::valueChanged, this, [this](int v) { m_body->move(m_body->x(), -v); });
     m_illus->setSeeThroughWhenBlank(true);
     buildLinks();
+    new PrintMenu(m_controls->get<QToolButton>(u"CommandIMPRIME"_s),
+                  {m_rows, m_session.pageIndex, m_session.render, m_renderHost}, m_desktop.prompts);
 
     // Moving the mouse over the window or one of its page areas clears the
     // emphasis of every text link.

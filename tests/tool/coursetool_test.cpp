@@ -52,13 +52,14 @@ TEST_F(CourseToolTest, IndexListsEverySlotAndWritesTheCache)
     const ToolRun run = index();
     ASSERT_EQ(run.code, 0) << run.err.toStdString();
     const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 199);
+    ASSERT_EQ(lines.size(), 201);
     // The bundled pages are stored in page order with Index = Numeropage.
     EXPECT_EQ(lines[0], u"1\t0\t0");
     EXPECT_EQ(lines[27], u"28\t27\t27");
     EXPECT_EQ(lines[160], u"161\t160\t160");
     EXPECT_EQ(lines[198], u"199\t198\t198");
-    EXPECT_EQ(QFile(file("LISTETS.MPC")).size(), 2 * 199 * RecordFile::kRecordLength);
+    EXPECT_EQ(lines[200], u"201\t200\t200");
+    EXPECT_EQ(QFile(file("LISTETS.MPC")).size(), 2 * 201 * RecordFile::kRecordLength);
     EXPECT_EQ(StateFile(folder()).indexCacheState(), u"VU");
 }
 

@@ -23,7 +23,7 @@ enum class CourseCommand {
     Update,          // the update window (refused while a module runs)
     Quit,            // closes the window
     Search,          // the search window
-    Print,           // printing (not built yet: nothing happens)
+    Print,           // the print menu, which the button carries
 };
 
 // The course window `multim`, declared: its size, its controls and what their
