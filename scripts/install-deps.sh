@@ -15,6 +15,8 @@ PACKAGES=(
   fonts-liberation2 fonts-comic-neue fonts-dejavu-core fonts-urw-base35 fonts-noto-core
   # running and testing
   xvfb xauth x11-utils imagemagick poppler-utils ffmpeg
+  # style (scripts/check-format.sh): clang-format 14 on Debian 12
+  clang-format
 )
 
 missing=()
