@@ -19,6 +19,8 @@ struct CodeCase {
     const char *fileText;
 };
 
+void PrintTo(const CodeCase &c, std::ostream *os) { *os << "code " << c.code; }
+
 class DecodeLaunchCodeTest : public ::testing::TestWithParam<CodeCase> {};
 
 TEST_P(DecodeLaunchCodeTest, GivesModuleAndFileText)

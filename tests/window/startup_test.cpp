@@ -190,6 +190,8 @@ struct ControlCase {
     const char *text;
 };
 
+void PrintTo(const ControlCase &c, std::ostream *os) { *os << c.name; }
+
 class ControlsTest : public WindowFixture, public ::testing::WithParamInterface<ControlCase> {};
 
 TEST_P(ControlsTest, CarriesItsToolTipAndCaption)
