@@ -240,8 +240,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ControlCase{"frame1s", nullptr, nullptr}, ControlCase{"PictureTEXTE", nullptr, nullptr},
                       ControlCase{"VScroll1", nullptr, nullptr}, ControlCase{"PICTUREILLUS", nullptr, nullptr},
                       ControlCase{"labelvorlane", nullptr, nullptr}, ControlCase{"label15", nullptr, nullptr},
-                      ControlCase{"Textitre", nullptr, nullptr}, ControlCase{"code", nullptr, nullptr}),
-    [](const ::testing::TestParamInfo<ControlCase> &info) { return std::string(info.param.name); });
+                      ControlCase{"Textitre", nullptr, nullptr}, ControlCase{"code", nullptr, nullptr}));
 
 TEST_F(StartupTest, LinkArraysHave41LabelsAnd18ImagesWithTheHandPointer)
 {
