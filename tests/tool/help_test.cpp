@@ -94,7 +94,8 @@ TEST(ToolHelp, HelpOfOneCommandGivesItsUsageAndOptions)
         EXPECT_EQ(run.code, 0) << c.command;
         EXPECT_TRUE(run.out.startsWith(QString::fromLatin1(c.usage))) << run.out.toStdString();
         for (const QString &option : c.options)
-            EXPECT_TRUE(run.out.contains(QStringLiteral("  ") + option + u' ')) << c.command << ": " << option.toStdString();
+            EXPECT_TRUE(run.out.contains(QStringLiteral("  ") + option + u' '))
+                << c.command << ": " << option.toStdString();
         // "COMMAND --help" is the same help.
         const ToolRun own = runTool({command, QStringLiteral("--help")});
         EXPECT_EQ(own.code, 0) << c.command;
