@@ -19,6 +19,8 @@ PACKAGES=(
   xvfb xauth x11-utils imagemagick poppler-utils ffmpeg
   # screenshots of the search window (scripts/screenshot-search.sh)
   xdotool
+  # style (scripts/check-format.sh): clang-format 14 on Debian 12
+  clang-format
   "$@"
 )
 

@@ -1,7 +1,16 @@
+// Shared test main: offscreen platform, one application object per process. Core test programs
+// are built with a QGuiApplication, which shows that core needs no widgets; window test
+// programs are built with VORLANE_TEST_WIDGETS and get a QApplication.
+#ifdef VORLANE_TEST_WIDGETS
 #include <QApplication>
-#include <QStandardPaths>
+using TestApplication = QApplication;
+#else
+#include <QGuiApplication>
+using TestApplication = QGuiApplication;
+#endif
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <gtest/gtest.h>
 
 int main(int argc, char **argv)
@@ -15,7 +24,7 @@ int main(int argc, char **argv)
     QFile::setPermissions(qEnvironmentVariable("XDG_RUNTIME_DIR"),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QStandardPaths::setTestModeEnabled(true);
-    QApplication app(argc, argv);
+    TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

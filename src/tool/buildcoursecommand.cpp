@@ -5,14 +5,12 @@
 
 namespace vorlane::tool {
 
-int buildCourseCommand(const QStringList &argsIn)
+int buildCourseCommand(const QCommandLineParser &parsed)
 {
-    QStringList args = argsIn;
+    QStringList args = parsed.positionalArguments();
     args.removeAll(QStringLiteral("--"));
-    if (args.size() != 2) {
-        err(QStringLiteral("usage: vorlane-tool build-course SRC DIR\n"));
-        return ExitUsage;
-    }
+    if (args.size() != 2)
+        return usageError(QStringLiteral("build-course"), QStringLiteral("expected SRC and DIR"));
     SourceError error;
     const auto sources = ReadCourseSources(args[0], &error);
     if (!sources) {

@@ -13,44 +13,20 @@ struct CalcArguments {
     QString expression;
 };
 
-// Options first; "--" ends them so that an expression may start with "-".
-bool parseArguments(const QString &command, const QStringList &args, bool allowScientific,
-                    CalcArguments &parsed)
+// `withScientific`: the command has the --scientific option (calc, not eval).
+CalcArguments parseArguments(const QCommandLineParser &args, bool withScientific)
 {
-    bool optionsEnded = false;
-    QStringList positional;
-    for (const QString &arg : args) {
-        if (!optionsEnded && arg == u"--") {
-            optionsEnded = true;
-        } else if (!optionsEnded && arg == u"--radians") {
-            parsed.radians = true;
-        } else if (!optionsEnded && allowScientific && arg == u"--scientific") {
-            parsed.scientific = true;
-        } else if (!optionsEnded && arg.startsWith(u'-') && arg.size() > 1) {
-            err(QStringLiteral("vorlane-tool %1: unknown option '%2' (write -- before an expression that "
-                               "starts with -)\n")
-                    .arg(command, arg));
-            return false;
-        } else {
-            positional.append(arg);
-        }
-    }
-    if (positional.size() != 1) {
-        err(allowScientific ? QStringLiteral("usage: vorlane-tool calc [--radians] [--scientific] EXPR\n")
-                            : QStringLiteral("usage: vorlane-tool eval [--radians] EXPR\n"));
-        return false;
-    }
-    parsed.expression = positional.first();
-    return true;
+    return {args.isSet(QStringLiteral("radians")), withScientific && args.isSet(QStringLiteral("scientific")),
+            args.positionalArguments().value(0)};
 }
 
 } // namespace
 
-int evalCommand(const QStringList &args)
+int evalCommand(const QCommandLineParser &args)
 {
-    CalcArguments parsed;
-    if (!parseArguments(QStringLiteral("eval"), args, false, parsed))
-        return ExitUsage;
+    if (args.positionalArguments().size() != 1)
+        return usageError(QStringLiteral("eval"), QStringLiteral("expected one expression"));
+    const CalcArguments parsed = parseArguments(args, false);
     QString text = parsed.expression;
     const EvalError error =
         EvaluateExpression(text, parsed.radians ? AngleMode::Radians : AngleMode::Degrees);
@@ -58,11 +34,11 @@ int evalCommand(const QStringList &args)
     return ExitOk;
 }
 
-int calcCommand(const QStringList &args)
+int calcCommand(const QCommandLineParser &args)
 {
-    CalcArguments parsed;
-    if (!parseArguments(QStringLiteral("calc"), args, true, parsed))
-        return ExitUsage;
+    if (args.positionalArguments().size() != 1)
+        return usageError(QStringLiteral("calc"), QStringLiteral("expected one expression"));
+    const CalcArguments parsed = parseArguments(args, true);
     CalculatorMemory session;
     Calculator calculator(session);
     calculator.setRadians(parsed.radians);

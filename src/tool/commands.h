@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCommandLineParser>
 #include <QStringList>
 
 namespace vorlane::tool {
@@ -11,20 +12,25 @@ enum Exit : int {
     ExitUsage = 2,    // the command line is wrong
 };
 
-// Each subcommand takes the arguments after its name ("--" ends the options).
-int recordCommand(const QStringList &args);
-int buildCourseCommand(const QStringList &args);
-int indexCommand(const QStringList &args);       // index --course DIR
-int renderCourseCommand(const QStringList &args); // render --course DIR --page N ...
-int evalCommand(const QStringList &args); // eval [--radians] EXPR
-int calcCommand(const QStringList &args); // calc [--radians] [--scientific] EXPR
-int renderMarkupCommand(const QStringList &args);
-// search --course DIR [--all] [--sans-accents] WORDS
-int searchCommand(const QStringList &args);
-int printCommand(const QStringList &args);
+// Each subcommand receives its command line already parsed against the options
+// of its row of the command table (commandtable.cpp): options through
+// isSet()/value(), the rest through positionalArguments(). "--" ends the options.
+int recordCommand(const QCommandLineParser &args);       // record get FILE N | record set FILE N TEXT
+int buildCourseCommand(const QCommandLineParser &args);  // build-course SRC DIR
+int indexCommand(const QCommandLineParser &args);        // index --course DIR
+int renderCourseCommand(const QCommandLineParser &args); // render --course DIR --page N ...
+int evalCommand(const QCommandLineParser &args);         // eval [--radians] EXPR
+int calcCommand(const QCommandLineParser &args);         // calc [--radians] [--scientific] EXPR
+int renderMarkupCommand(const QCommandLineParser &args); // render-markup [options] < body
+int searchCommand(const QCommandLineParser &args);       // search --course DIR [--all] [--sans-accents] WORDS
+int printCommand(const QCommandLineParser &args);        // print --course DIR --page N --pdf FILE
 
 // Writes to standard output / standard error in UTF-8.
 void out(const QString &text);
 void err(const QString &text);
+
+// Writes "vorlane-tool COMMAND: message" and the command's usage line to
+// standard error; returns ExitUsage.
+int usageError(const QString &command, const QString &message);
 
 } // namespace vorlane::tool

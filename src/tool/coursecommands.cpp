@@ -24,63 +24,32 @@ struct CourseOptions {
     QString png;
 };
 
-int usage(const char *command, const QString &message)
+// Reads the options of index (withPage false) or render; nullopt after a usage
+// message.
+std::optional<CourseOptions> parse(const char *commandName, const QCommandLineParser &args, bool withPage)
 {
-    err(QStringLiteral("vorlane-tool %1: %2\n").arg(QString::fromLatin1(command), message));
-    if (qstrcmp(command, "index") == 0)
-        err(QStringLiteral("usage: vorlane-tool index --course DIR\n"));
-    else
-        err(QStringLiteral("usage: vorlane-tool render --course DIR --page N [--test-metrics] [--trace FILE] "
-                           "[--png FILE]\n"));
-    return ExitUsage;
-}
-
-// Parses the options of index (withPage false) or render; nullopt after a
-// usage message.
-std::optional<CourseOptions> parse(const char *command, const QStringList &args, bool withPage, int *exit)
-{
+    const QString command = QString::fromLatin1(commandName);
+    const auto refuse = [&](const QString &message) {
+        usageError(command, message);
+        return std::nullopt;
+    };
+    if (!args.positionalArguments().isEmpty())
+        return refuse(QStringLiteral("unexpected argument '%1'").arg(args.positionalArguments().first()));
     CourseOptions o;
-    *exit = ExitUsage;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == u"--") {
-            if (i + 1 < args.size()) {
-                usage(command, QStringLiteral("unexpected argument '%1'").arg(args[i + 1]));
-                return std::nullopt;
-            }
-            break;
-        }
-        if (a == u"--course" && hasValue) {
-            o.folder = args[++i];
-        } else if (withPage && a == u"--page" && hasValue) {
-            bool ok = false;
-            const int page = args[++i].toInt(&ok);
-            if (!ok) {
-                usage(command, QStringLiteral("bad page number '%1'").arg(args[i]));
-                return std::nullopt;
-            }
-            o.page = page;
-        } else if (withPage && a == u"--test-metrics") {
-            o.testMetrics = true;
-        } else if (withPage && a == u"--trace" && hasValue) {
-            o.trace = args[++i];
-        } else if (withPage && a == u"--png" && hasValue) {
-            o.png = args[++i];
-        } else {
-            usage(command, QStringLiteral("unknown option, argument or missing value '%1'").arg(a));
-            return std::nullopt;
-        }
-    }
-    if (o.folder.isEmpty()) {
-        usage(command, QStringLiteral("--course DIR is required"));
-        return std::nullopt;
-    }
-    if (withPage && !o.page) {
-        usage(command, QStringLiteral("--page N is required"));
-        return std::nullopt;
-    }
-    *exit = ExitOk;
+    o.folder = args.value(QStringLiteral("course"));
+    if (o.folder.isEmpty())
+        return refuse(QStringLiteral("--course DIR is required"));
+    if (!withPage)
+        return o;
+    if (!args.isSet(QStringLiteral("page")))
+        return refuse(QStringLiteral("--page N is required"));
+    bool ok = false;
+    o.page = args.value(QStringLiteral("page")).toInt(&ok);
+    if (!ok)
+        return refuse(QStringLiteral("bad page number '%1'").arg(args.value(QStringLiteral("page"))));
+    o.testMetrics = args.isSet(QStringLiteral("test-metrics"));
+    o.trace = args.value(QStringLiteral("trace"));
+    o.png = args.value(QStringLiteral("png"));
     return o;
 }
 
@@ -89,7 +58,8 @@ std::optional<CourseOptions> parse(const char *command, const QStringList &args,
 bool openCourse(const char *command, const QString &folder, CourseTable &course, PageIndex &index)
 {
     if (!QFileInfo(folder).isDir()) {
-        err(QStringLiteral("vorlane-tool %1: course folder not found: '%2'\n").arg(QString::fromLatin1(command), folder));
+        err(QStringLiteral("vorlane-tool %1: course folder not found: '%2'\n")
+                .arg(QString::fromLatin1(command), folder));
         return false;
     }
     LocalFiles files;
@@ -118,29 +88,30 @@ bool writeOut(const QString &path, const QByteArray &bytes)
 
 } // namespace
 
-int indexCommand(const QStringList &args)
+int indexCommand(const QCommandLineParser &args)
 {
-    int exit = ExitOk;
-    const std::optional<CourseOptions> o = parse("index", args, false, &exit);
+    const std::optional<CourseOptions> o = parse("index", args, false);
     if (!o)
-        return exit;
+        return ExitUsage;
     CourseTable course;
     PageIndex index;
     if (!openCourse("index", o->folder, course, index))
         return ExitBadInput;
     QString text;
     for (int k = 1; k < index.slotCount(); ++k)
-        text += QStringLiteral("%1\t%2\t%3\n").arg(k).arg(index.byNumber[size_t(k)]).arg(index.byOrder[size_t(k)]);
+        text += QStringLiteral("%1\t%2\t%3\n")
+                    .arg(k)
+                    .arg(index.byNumber[size_t(k)])
+                    .arg(index.byOrder[size_t(k)]);
     out(text);
     return ExitOk;
 }
 
-int renderCourseCommand(const QStringList &args)
+int renderCourseCommand(const QCommandLineParser &args)
 {
-    int exit = ExitOk;
-    std::optional<CourseOptions> o = parse("render", args, true, &exit);
+    std::optional<CourseOptions> o = parse("render", args, true);
     if (!o)
-        return exit;
+        return ExitUsage;
     CourseTable course;
     PageIndex index;
     if (!openCourse("render", o->folder, course, index))

@@ -2,12 +2,12 @@
 // testers and scripts. Headless: it uses the offscreen platform when none is set.
 
 #include "tool/commands.h"
+#include "tool/commandtable.h"
 
 #include <QGuiApplication>
-#include <QTextStream>
+#include <QTemporaryDir>
 #include <cstdio>
-#include <functional>
-#include <map>
+#include <memory>
 
 namespace vorlane::tool {
 
@@ -25,40 +25,18 @@ void err(const QString &text)
 
 } // namespace vorlane::tool
 
-using namespace vorlane::tool;
-
-static int usage()
-{
-    err(QStringLiteral("usage: vorlane-tool COMMAND [OPTIONS] ARGS\n"
-                       "commands: record get FILE N | record set FILE N TEXT | build-course SRC DIR\n"));
-    return ExitUsage;
-}
-
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
-    if (args.isEmpty())
-        return usage();
-    const QString command = args.takeFirst();
-
-    const std::map<QString, std::function<int(const QStringList &)>> commands = {
-        {QStringLiteral("record"), recordCommand},
-        {QStringLiteral("build-course"), buildCourseCommand},
-        {QStringLiteral("index"), indexCommand},
-        {QStringLiteral("render"), renderCourseCommand},
-        {QStringLiteral("eval"), evalCommand},
-        {QStringLiteral("calc"), calcCommand},
-        {QStringLiteral("render-markup"), renderMarkupCommand},
-        {QStringLiteral("search"), searchCommand},
-        {QStringLiteral("print"), printCommand},
-    };
-    const auto it = commands.find(command);
-    if (it == commands.end()) {
-        err(QStringLiteral("vorlane-tool: unknown command '%1'\n").arg(command));
-        return usage();
+    // Without a session (a script, a build step) there is no runtime folder and
+    // Qt would warn about it on every run: a private one lives as long as the run.
+    std::unique_ptr<QTemporaryDir> runtime;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        runtime = std::make_unique<QTemporaryDir>();
+        if (runtime->isValid())
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime->path()));
     }
-    return it->second(args);
+    QGuiApplication app(argc, argv);
+    return vorlane::tool::RunCommandLine(app.arguments().mid(1));
 }

@@ -13,46 +13,23 @@
 
 namespace vorlane::tool {
 
-namespace {
-
-const QString kPrintUsage = QStringLiteral("usage: vorlane-tool print --course DIR --page N --pdf FILE\n");
-
-int printUsage(const QString &message)
+int printCommand(const QCommandLineParser &args)
 {
-    err(QStringLiteral("vorlane-tool print: %1\n").arg(message) + kPrintUsage);
-    return ExitUsage;
-}
-
-} // namespace
-
-int printCommand(const QStringList &args)
-{
-    QString folder, pdf;
-    std::optional<int> page;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == u"--" && i + 1 == args.size())
-            break;
-        if (a == u"--course" && hasValue) {
-            folder = args[++i];
-        } else if (a == u"--pdf" && hasValue) {
-            pdf = args[++i];
-        } else if (a == u"--page" && hasValue) {
-            bool ok = false;
-            page = args[++i].toInt(&ok);
-            if (!ok)
-                return printUsage(QStringLiteral("bad page number '%1'").arg(args[i]));
-        } else {
-            return printUsage(QStringLiteral("unknown option, argument or missing value '%1'").arg(a));
-        }
-    }
+    const auto refuse = [](const QString &message) { return usageError(QStringLiteral("print"), message); };
+    if (!args.positionalArguments().isEmpty())
+        return refuse(QStringLiteral("unexpected argument '%1'").arg(args.positionalArguments().first()));
+    const QString folder = args.value(QStringLiteral("course"));
+    const QString pdf = args.value(QStringLiteral("pdf"));
     if (folder.isEmpty())
-        return printUsage(QStringLiteral("--course DIR is required"));
-    if (!page)
-        return printUsage(QStringLiteral("--page N is required"));
+        return refuse(QStringLiteral("--course DIR is required"));
+    if (!args.isSet(QStringLiteral("page")))
+        return refuse(QStringLiteral("--page N is required"));
+    bool ok = false;
+    const std::optional<int> page = args.value(QStringLiteral("page")).toInt(&ok);
+    if (!ok)
+        return refuse(QStringLiteral("bad page number '%1'").arg(args.value(QStringLiteral("page"))));
     if (pdf.isEmpty())
-        return printUsage(QStringLiteral("--pdf FILE is required"));
+        return refuse(QStringLiteral("--pdf FILE is required"));
 
     if (!QFileInfo(folder).isDir()) {
         err(QStringLiteral("vorlane-tool print: course folder not found: '%1'\n").arg(folder));

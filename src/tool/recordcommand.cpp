@@ -3,19 +3,26 @@
 
 namespace vorlane::tool {
 
-int recordCommand(const QStringList &argsIn)
+int recordCommand(const QCommandLineParser &parsed)
 {
-    QStringList args = argsIn;
+    QStringList args = parsed.positionalArguments();
     args.removeAll(QStringLiteral("--"));
-    if (args.size() < 3)
-        return err(QStringLiteral("usage: vorlane-tool record get FILE N | record set FILE N TEXT\n")), ExitUsage;
+    const QString command = QStringLiteral("record");
+    if (args.size() < 3 || (args[0] != u"get" && args[0] != u"set"))
+        return usageError(command, QStringLiteral("expected get FILE N or set FILE N TEXT"));
     const QString verb = args[0];
     bool ok = false;
-    const int n = args[2].toInt(&ok);
-    if (!ok || n < 1) {
-        err(QStringLiteral("vorlane-tool record: bad record number '%1'\n").arg(args[2]));
-        return ExitUsage;
+    const qint64 number = args[2].toLongLong(&ok);
+    if (!ok || number < 1)
+        return usageError(command, QStringLiteral("bad record number '%1'").arg(args[2]));
+    // A number past the last record is well formed but names no record.
+    if (!RecordFile::isRecordNumber(number)) {
+        err(QStringLiteral("vorlane-tool record: record number '%1' is past the last record (%2)\n")
+                .arg(args[2])
+                .arg(RecordFile::kMaxRecord));
+        return ExitBadInput;
     }
+    const int n = int(number);
     RecordFile file(args[1]);
     if (verb == u"get" && args.size() == 3) {
         out(file.read(n) + u'\n');
@@ -32,8 +39,7 @@ int recordCommand(const QStringList &argsIn)
         }
         return ExitOk;
     }
-    err(QStringLiteral("usage: vorlane-tool record get FILE N | record set FILE N TEXT\n"));
-    return ExitUsage;
+    return usageError(command, QStringLiteral("wrong number of arguments for %1").arg(verb));
 }
 
 } // namespace vorlane::tool

@@ -11,64 +11,48 @@ namespace vorlane::tool {
 
 namespace {
 
-const QString kRenderMarkupUsage = QStringLiteral(
-    "usage: vorlane-tool render-markup [--test-metrics] [--width PX] [--print-mode] [--trace FILE] "
-    "[--png FILE] [--data DIR] < body\n");
-
 int renderUsage(const QString &message)
 {
-    err(QStringLiteral("vorlane-tool render-markup: %1\n").arg(message) + kRenderMarkupUsage);
-    return ExitUsage;
+    return usageError(QStringLiteral("render-markup"), message);
 }
 
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
     if (path == u"-") {
-        return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size())
-            && std::fflush(stdout) == 0;
+        return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size()) &&
+               std::fflush(stdout) == 0;
     }
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size()
-        && file.flush();
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size() &&
+           file.flush();
 }
 
 } // namespace
 
-int renderMarkupCommand(const QStringList &args)
+int renderMarkupCommand(const QCommandLineParser &args)
 {
     MarkupRenderOptions options;
     QString tracePath;
     QString pngPath;
-    bool optionsEnded = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (optionsEnded || !a.startsWith(u"--"))
-            return renderUsage(QStringLiteral("unexpected argument '%1'").arg(a));
-        if (a == u"--") {
-            optionsEnded = true;
-        } else if (a == u"--test-metrics") {
-            options.testMetrics = true;
-        } else if (a == u"--print-mode") {
-            options.printMode = true;
-        } else if (a == u"--width" && hasValue) {
-            bool ok = false;
-            const int width = args[++i].toInt(&ok);
-            if (!ok || width < 1 || width > 20000)
-                return renderUsage(QStringLiteral("bad width '%1' (1 to 20000 pixels)").arg(args[i]));
-            options.widthPx = width;
-        } else if (a == u"--trace" && hasValue) {
-            tracePath = args[++i];
-        } else if (a == u"--png" && hasValue) {
-            pngPath = args[++i];
-        } else if (a == u"--data" && hasValue) {
-            options.dataFolder = args[++i];
-        } else {
-            return renderUsage(QStringLiteral("unknown option or missing value '%1'").arg(a));
-        }
+    if (!args.positionalArguments().isEmpty())
+        return renderUsage(
+            QStringLiteral("unexpected argument '%1'").arg(args.positionalArguments().first()));
+    options.testMetrics = args.isSet(QStringLiteral("test-metrics"));
+    options.printMode = args.isSet(QStringLiteral("print-mode"));
+    if (args.isSet(QStringLiteral("width"))) {
+        bool ok = false;
+        const int width = args.value(QStringLiteral("width")).toInt(&ok);
+        if (!ok || width < 1 || width > 20000)
+            return renderUsage(QStringLiteral("bad width '%1' (1 to 20000 pixels)")
+                                   .arg(args.value(QStringLiteral("width"))));
+        options.widthPx = width;
     }
+    tracePath = args.value(QStringLiteral("trace"));
+    pngPath = args.value(QStringLiteral("png"));
+    options.dataFolder = args.value(QStringLiteral("data"));
     if (!options.dataFolder.isEmpty() && !QFileInfo(options.dataFolder).isDir()) {
-        err(QStringLiteral("vorlane-tool render-markup: data folder not found: '%1'\n").arg(options.dataFolder));
+        err(QStringLiteral("vorlane-tool render-markup: data folder not found: '%1'\n")
+                .arg(options.dataFolder));
         return ExitBadInput;
     }
     if (pngPath.isEmpty() && tracePath.isEmpty())

@@ -7,44 +7,17 @@
 
 namespace vorlane::tool {
 
-namespace {
-
-int usage(const QString &message)
+int searchCommand(const QCommandLineParser &args)
 {
-    err(QStringLiteral("vorlane-tool search: %1\n"
-                       "usage: vorlane-tool search --course DIR [--all] [--sans-accents] WORDS\n")
-            .arg(message));
-    return ExitUsage;
-}
-
-} // namespace
-
-int searchCommand(const QStringList &args)
-{
-    QString folder;
+    const QString folder = args.value(QStringLiteral("course"));
     SearchOptions options;
-    QStringList words;
-    bool optionsEnded = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &a = args[i];
-        if (optionsEnded || !a.startsWith(u"--")) {
-            words.append(a);
-        } else if (a == u"--") {
-            optionsEnded = true;
-        } else if (a == u"--course" && i + 1 < args.size()) {
-            folder = args[++i];
-        } else if (a == u"--all") {
-            options.allWords = true;
-        } else if (a == u"--sans-accents") {
-            options.ignoreAccents = true;
-        } else {
-            return usage(QStringLiteral("unknown option or missing value '%1'").arg(a));
-        }
-    }
+    options.allWords = args.isSet(QStringLiteral("all"));
+    options.ignoreAccents = args.isSet(QStringLiteral("sans-accents"));
+    const QStringList words = args.positionalArguments();
     if (folder.isEmpty())
-        return usage(QStringLiteral("--course DIR is required"));
+        return usageError(QStringLiteral("search"), QStringLiteral("--course DIR is required"));
     if (words.isEmpty())
-        return usage(QStringLiteral("WORDS are required"));
+        return usageError(QStringLiteral("search"), QStringLiteral("WORDS are required"));
     if (!QFileInfo(folder).isDir()) {
         err(QStringLiteral("vorlane-tool search: course folder not found: '%1'\n").arg(folder));
         return ExitBadInput;

@@ -20,7 +20,11 @@ struct EvalCase {
     const char *result; // checked only on success
 };
 
-void PrintTo(const EvalCase &c, std::ostream *os) { *os << '"' << c.expression << '"'; }
+// The angle mode is part of the name: the same expression is tried in both modes.
+void PrintTo(const EvalCase &c, std::ostream *os)
+{
+    *os << '"' << c.expression << '"' << (c.mode == AngleMode::Radians ? " rad" : "");
+}
 
 class EvaluateExpressionTest : public ::testing::TestWithParam<EvalCase> {};
 

@@ -3,10 +3,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -59,7 +59,6 @@ QList<QStringList> rows(const QString &path, const QString &sql)
     return out;
 }
 } // namespace
-
 
 TEST(CourseSources, PageHeaderAndBodyWithCrLf)
 {
@@ -127,8 +126,39 @@ TEST(CourseSources, TestQuestionsAndReferences)
     EXPECT_EQ(test->questions[0].question, QStringLiteral("Question trois ?\u00B6\r\n##EXOTX\r\n"));
     EXPECT_EQ(test->questions[0].siFaux, QStringLiteral("Revoir le cours.\u00B6\r\n"));
     EXPECT_EQ(test->questions[1].type, 1);
-    EXPECT_FALSE(ParseTestSource(QStringLiteral("t"), QStringLiteral("Chapitre: 1\n@@question 101\n"), &error));
+    EXPECT_FALSE(
+        ParseTestSource(QStringLiteral("t"), QStringLiteral("Chapitre: 1\n@@question 101\n"), &error));
     EXPECT_FALSE(ParseTestSource(QStringLiteral("t"), QStringLiteral("Chapitre: 1\n@@texte\nx\n"), &error));
+}
+
+TEST(CourseSources, ChapterAndQuestionNumbersTheTestWindowCannotHoldAreRefused)
+{
+    // The test window keeps the chapter in 16 bits (-32768 to 32767) and its
+    // questions run from 1 to 100; REFERENCE = chapter x 100 + question.
+    struct Case {
+        const char *text;
+        int line; // 0: accepted
+    } cases[] = {
+        {"Titre: t\nChapitre: 21474837\n@@question 5\n", 2},
+        {"Chapitre: 32768\n", 1},
+        {"Chapitre: -32769\n", 1},
+        {"Chapitre: 2147483647\n", 1},
+        {"Chapitre: 99999999999\n", 1},
+        {"Chapitre: 1\n\n@@question 0\n", 3},
+        {"Chapitre: 1\n@@question 2147483647\n", 2},
+        {"Chapitre: 1\n@@question -1\n", 2},
+        {"Chapitre: 32767\n@@question 100\n", 0},
+        {"Chapitre: -32768\n@@question 1\n", 0},
+    };
+    for (const Case &c : cases) {
+        SourceError error;
+        const auto test = ParseTestSource(QStringLiteral("c.test"), QString::fromUtf8(c.text), &error);
+        EXPECT_EQ(bool(test), c.line == 0) << c.text;
+        if (c.line != 0) {
+            EXPECT_EQ(error.file, u"c.test") << c.text;
+            EXPECT_EQ(error.line, c.line) << c.text << error.text().toStdString();
+        }
+    }
 }
 
 TEST(CourseSources, WritesDatabasesWithTheCourseSchema)

@@ -19,6 +19,8 @@ struct CodeCase {
     const char *fileText;
 };
 
+void PrintTo(const CodeCase &c, std::ostream *os) { *os << "code " << c.code; }
+
 class DecodeLaunchCodeTest : public ::testing::TestWithParam<CodeCase> {};
 
 TEST_P(DecodeLaunchCodeTest, GivesModuleAndFileText)
@@ -40,8 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CodeCase{245, 24, "Exercice 05.E44"},
                       CodeCase{559, 5, "Exercice 18."},    // 55 - 50 = 5, 9 + 9
                       CodeCase{227, 22, "Exercice 07.E05"},
-                      CodeCase{0, 0, ""}),
-    [](const ::testing::TestParamInfo<CodeCase> &info) { return "code" + std::to_string(info.param.code); });
+                      CodeCase{0, 0, ""}));
 
 TEST(CompanionExecutableTest, EighteenModulesHaveOneEach)
 {

@@ -44,6 +44,8 @@ struct ScrollCase {
     int maximum;
 };
 
+void PrintTo(const ScrollCase &c, std::ostream *os) { *os << "body " << c.bodyHeight << " px"; }
+
 class ScrollBarTest : public ::testing::TestWithParam<ScrollCase> {};
 
 TEST_P(ScrollBarTest, AppearsExactlyWhenTheBodyIsTallerThanItsFrame)
@@ -174,6 +176,8 @@ struct ContentsCase {
     const char *tag;
     const char *caption;
 };
+
+void PrintTo(const ContentsCase &c, std::ostream *os) { *os << "sommaire \"" << c.sommaire << '"'; }
 
 class ContentsButtonTest : public ::testing::TestWithParam<ContentsCase> {};
 

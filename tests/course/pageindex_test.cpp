@@ -5,6 +5,7 @@
 #include "testsupport.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -90,7 +91,8 @@ TEST_F(PageIndexTest, SecondStartReadsTheCacheAndVisitsNoRow)
     FakeCourseRows rows = threeRows();
     RecordingStrip strip;
     PageIndex index;
-    EXPECT_EQ(PageIndexLoader(folder(), files, rows, &strip).LoadPageIndex(index), PageIndexLoader::Source::Cache);
+    EXPECT_EQ(PageIndexLoader(folder(), files, rows, &strip).LoadPageIndex(index),
+              PageIndexLoader::Source::Cache);
     EXPECT_EQ(rows.positionSets, 0);
     EXPECT_EQ(rows.fieldReads, 0);
     EXPECT_EQ(index.byNumber, (std::vector<std::int16_t>{0, 0, 2, 1}));
@@ -142,6 +144,27 @@ TEST_F(PageIndexTest, AStaleCacheIsUsedAsItIs)
     EXPECT_EQ(index.byNumber, (std::vector<std::int16_t>{0, 7, 7, 7}));
 }
 
+TEST_F(PageIndexTest, ACacheThatCannotBeWrittenIsNotKept)
+{
+    // The disk is full after 512 bytes: the six records of the cache (768 bytes)
+    // do not fit, nor does record 34 of the state file.
+    FakeCourseRows rows = threeRows();
+    PageIndex index;
+    {
+        FileSizeLimit full(512);
+        EXPECT_EQ(PageIndexLoader(folder(), files, rows).LoadPageIndex(index),
+                  PageIndexLoader::Source::Rebuilt);
+    }
+    EXPECT_EQ(index.byNumber, (std::vector<std::int16_t>{0, 0, 2, 1}));
+    EXPECT_FALSE(QFile::exists(cachePath()));
+    // The next start, with space again, builds the index from the rows again.
+    PageIndex next;
+    EXPECT_EQ(PageIndexLoader(folder(), files, rows).LoadPageIndex(next), PageIndexLoader::Source::Rebuilt);
+    EXPECT_EQ(next.byNumber, (std::vector<std::int16_t>{0, 0, 2, 1}));
+    EXPECT_EQ(next.byOrder, (std::vector<std::int16_t>{0, 1, 0, 2}));
+    EXPECT_EQ(QFileInfo(cachePath()).size(), 6 * 128);
+}
+
 TEST_F(PageIndexTest, DuplicatePageNumbersTheLaterRowWins)
 {
     FakeCourseRows rows;
@@ -164,7 +187,7 @@ TEST_F(PageIndexTest, NumbersWithoutASlotLeaveTheRowOut)
     EXPECT_EQ(index.PageByNumber(161), std::nullopt);
     EXPECT_EQ(index.PageByNumber(0), 2);
     EXPECT_EQ(index.PageByNumber(-1), std::nullopt);
-    EXPECT_EQ(index.PageByNumber(2.5), 0);   // halves to even: slot 2
+    EXPECT_EQ(index.PageByNumber(2.5), 0);            // halves to even: slot 2
     EXPECT_EQ(index.PageByNumber(3.5), std::nullopt); // slot 4 does not exist
 }
 

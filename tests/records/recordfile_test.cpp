@@ -2,7 +2,9 @@
 #include "core/records/statefile.h"
 #include "testsupport.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -87,7 +89,9 @@ TEST_F(RecordFileTest, DamagedRecordsReadEmptyWithoutReadingPastTheRecord)
     // Filling record 1's tail with text must not leak into the read.
     for (int i = 2; i < 128; ++i)
         bytes[i] = 'Z';
-    bytes.append(QByteArray("\x05\x00" "abc", 5));
+    bytes.append(QByteArray("\x05\x00"
+                            "abc",
+                            5));
     writeBytes(path(), bytes);
     RecordFile f(path());
     EXPECT_EQ(f.read(1), QString());
@@ -112,6 +116,64 @@ TEST_F(RecordFileTest, UnopenableFileReadsEmptyAndRefusesWrites)
     RecordFile f(dir.filePath(QStringLiteral("missing-folder/T.TMP")));
     EXPECT_EQ(f.read(1), QString());
     EXPECT_FALSE(f.write(1, QStringLiteral("x")));
+}
+
+TEST_F(RecordFileTest, RecordNumbersWhoseOffsetDoesNotFitAreRefused)
+{
+    // Offsets are 32-bit: record 16777215 ends at byte 2147483520, record 16777216
+    // would end past 2^31 - 1. Reads of refused records give the empty text at
+    // once (no loop up to the largest int), writes are refused and change nothing.
+    RecordFile f(path());
+    ASSERT_TRUE(f.write(1, QStringLiteral("OUI")));
+    const QByteArray before = fileBytes(path());
+    EXPECT_EQ(f.read(2147483647), QString());
+    EXPECT_EQ(f.read(16777216), QString());
+    EXPECT_EQ(f.read(16777215), QString());
+    EXPECT_EQ(f.readRange(2147483646, 2147483647), QStringList());
+    EXPECT_EQ(f.readRange(1, 2147483647), QStringList());
+    EXPECT_EQ(f.readRange(1, 2), (QStringList{QStringLiteral("OUI"), QString()}));
+    EXPECT_FALSE(f.write(2147483647, QStringLiteral("x")));
+    EXPECT_FALSE(f.write(16777216, QStringLiteral("x")));
+    EXPECT_FALSE(f.writeMany({{2, QStringLiteral("x")}, {16777216, QStringLiteral("y")}}));
+    EXPECT_EQ(fileBytes(path()), before);
+}
+
+TEST_F(RecordFileTest, FailedWriteOnAFullDiskLeavesThePreviousFileAsItWas)
+{
+    RecordFile f(path());
+    std::vector<std::pair<int, QString>> flags;
+    for (int n = 1; n <= 32; ++n)
+        flags.emplace_back(n, QStringLiteral("NON"));
+    ASSERT_TRUE(f.writeMany(flags));
+    const QByteArray before = fileBytes(path());
+    ASSERT_EQ(before.size(), 32 * 128);
+    {
+        vorlane::testing::FileSizeLimit full(1024);
+        EXPECT_FALSE(f.write(1, QStringLiteral("OUI")));  // inside the file
+        EXPECT_FALSE(f.write(40, QStringLiteral("OUI"))); // past its end
+        EXPECT_FALSE(f.writeMany({{2, QStringLiteral("OUI")}, {3, QStringLiteral("OUI")}}));
+    }
+    EXPECT_EQ(fileBytes(path()), before);
+    EXPECT_EQ(f.read(1), u"NON");
+    // Nothing is left beside it.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("T.TMP")});
+    // With space again, the same write goes through.
+    EXPECT_TRUE(f.write(1, QStringLiteral("OUI")));
+    EXPECT_EQ(f.read(1), u"OUI");
+    EXPECT_EQ(fileBytes(path()).mid(128), before.mid(128));
+}
+
+TEST_F(RecordFileTest, AFileThatTakesNothingIsAFailedWrite)
+{
+    // The record file is a link to /dev/full: every write fails once flushed.
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), path()));
+    RecordFile f(path());
+    EXPECT_FALSE(f.write(1, QStringLiteral("OUI")));
+    EXPECT_FALSE(f.writeMany({{1, QStringLiteral("OUI")}, {2, QStringLiteral("NON")}}));
+    EXPECT_EQ(f.read(1), QString());
+    // The device itself is left alone.
+    EXPECT_FALSE(QFileInfo(QStringLiteral("/dev/full")).isFile());
+    EXPECT_TRUE(QFileInfo(path()).isSymLink());
 }
 
 class StateFileTest : public ::testing::Test {

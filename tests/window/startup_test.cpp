@@ -193,7 +193,8 @@ struct ControlRow {
 
 void PrintTo(const ControlRow &row, std::ostream *os)
 {
-    *os << CourseWindowTable::controls()[row.index].name.toStdString();
+    // Names repeat (the field labels): the row number keeps test names apart.
+    *os << CourseWindowTable::controls()[row.index].name.toStdString() << '_' << row.index;
 }
 
 class ControlsTest : public WindowFixture, public ::testing::WithParamInterface<ControlRow> {};
@@ -237,12 +238,7 @@ std::vector<ControlRow> controlRows()
     return rows;
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, ControlsTest, ::testing::ValuesIn(controlRows()),
-                         [](const ::testing::TestParamInfo<ControlRow> &info) {
-                             // Names repeat (the field labels): the row number keeps test names apart.
-                             return CourseWindowTable::controls()[info.param.index].name.toStdString() + "_" +
-                                    std::to_string(info.param.index);
-                         });
+INSTANTIATE_TEST_SUITE_P(Table, ControlsTest, ::testing::ValuesIn(controlRows()));
 
 TEST_F(StartupTest, LinkArraysHave41LabelsAnd18ImagesWithTheHandPointer)
 {

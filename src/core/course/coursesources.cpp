@@ -198,9 +198,20 @@ std::optional<ChapterTest> ParseTestSource(const QString &fileName, const QStrin
         const auto &[key, value] = p.header[i];
         const int line = p.headerLines[i];
         bool ok = true;
-        if (key == u"Chapitre")
+        if (key == u"Chapitre") {
             ok = read.whole(line, key, value, test.chapitre), haveChapter = ok;
-        else if (key == u"Titre")
+            // The test window keeps the chapter in 16 bits, and REFERENCE
+            // (chapter x 100 + question) must not overflow.
+            if (ok &&
+                (test.chapitre < ChapterTest::kMinChapter || test.chapitre > ChapterTest::kMaxChapter)) {
+                fail(error, fileName, line,
+                     QStringLiteral("Chapitre: \"%1\" is outside %2 to %3")
+                         .arg(value)
+                         .arg(ChapterTest::kMinChapter)
+                         .arg(ChapterTest::kMaxChapter));
+                return std::nullopt;
+            }
+        } else if (key == u"Titre")
             test.titre = value;
         else if (key == u"Nbquest")
             ok = read.whole(line, key, value, nbquest);
@@ -220,9 +231,8 @@ std::optional<ChapterTest> ParseTestSource(const QString &fileName, const QStrin
         if (s.name.startsWith(u"question")) {
             bool ok = false;
             const int n = s.name.mid(8).trimmed().toInt(&ok);
-            if (!ok || n < 1 || n > 100) {
-                fail(error, fileName, s.line,
-                     QStringLiteral("\"@@%1\": question numbers run from 1 to 100").arg(s.name));
+            if (!ok || n < 1 || n > ChapterTest::kMaxQuestion) {
+                fail(error, fileName, s.line, QStringLiteral("\"@@%1\": question numbers run from 1 to 100").arg(s.name));
                 return std::nullopt;
             }
             test.questions.push_back({});

@@ -36,7 +36,9 @@ namespace vorlane {
 //
 // Yes/no values are "oui" or "non". In a test, "type" and "solution" are header
 // lines of their question; Nbquest is the number of questions unless given in
-// the header; REFERENCE is Chapitre x 100 + the question number.
+// the header; REFERENCE is Chapitre x 100 + the question number. Chapitre is
+// what the test window holds, a 16-bit number (-32768 to 32767), and question
+// numbers run from 1 to 100; anything else is refused with its file and line.
 
 struct CoursePage {
     QString source; // file name, for messages
@@ -62,6 +64,10 @@ struct TestQuestion {
 };
 
 struct ChapterTest {
+    static constexpr int kMinChapter = -32768;
+    static constexpr int kMaxChapter = 32767;
+    static constexpr int kMaxQuestion = 100;
+
     QString source;
     int chapitre = 0;
     QString titre;

@@ -27,8 +27,10 @@ public:
 //
 // LISTETS.MPC is a record file: for k from 1 to R, record 2k - 1 holds
 // PageByNumber(k) and record 2k PageByOrder(k) as decimal numbers; slot 0 is
-// not stored. A rebuild rewrites the file and sets record 34 to "VU". A cache
-// that no longer matches the table is used as it is until a rebuild is asked.
+// not stored. A rebuild rewrites the file and sets record 34 to "VU"; a cache
+// that cannot be written whole (a full disk) is not kept, so the next start
+// rebuilds it. A cache that no longer matches the table is used as it is until
+// a rebuild is asked.
 class PageIndexLoader {
 public:
     enum class Source { Cache, Rebuilt };

@@ -3,6 +3,10 @@
 #include "core/text/cp1252.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
+#include <map>
 
 namespace vorlane {
 
@@ -12,7 +16,34 @@ bool openForReadWrite(QFile &f)
     // ReadWrite creates the file when absent, as a random-mode open did.
     return f.open(QIODevice::ReadWrite);
 }
+
+qint64 offsetOf(qint64 n)
+{
+    return (n - 1) * RecordFile::kRecordLength;
+}
+
+// Writes bytes [from, to) of the old file to `out`; bytes past the old file's end
+// are left as a hole of `out` (they read as zeros, as a resized file's do).
+bool copyOld(QFile &old, qint64 oldSize, QSaveFile &out, qint64 from, qint64 to)
+{
+    static constexpr qint64 kChunk = 64 * 1024;
+    const qint64 end = std::min(to, oldSize);
+    if (from < end && !old.seek(from))
+        return false;
+    for (qint64 p = from; p < end;) {
+        const QByteArray chunk = old.read(std::min(kChunk, end - p));
+        if (chunk.isEmpty() || out.write(chunk) != chunk.size())
+            return false;
+        p += chunk.size();
+    }
+    return std::max(from, end) >= to || out.seek(to);
+}
 } // namespace
+
+bool RecordFile::isRecordNumber(qint64 n)
+{
+    return n >= 1 && n <= kMaxRecord;
+}
 
 QByteArray RecordFile::encode(const QString &text)
 {
@@ -47,13 +78,14 @@ QString RecordFile::read(int n) const
 QStringList RecordFile::readRange(int first, int last) const
 {
     QStringList out;
-    if (first < 1 || last < first)
+    if (!isRecordNumber(first) || !isRecordNumber(last) || last < first)
         return out;
     QFile f(m_path);
     // A file that may not be written (a read-only disc copy) can still be read.
     const bool open = openForReadWrite(f) || f.open(QIODevice::ReadOnly);
-    for (int n = first; n <= last; ++n) {
-        if (!open || !f.seek(qint64(n - 1) * kRecordLength)) {
+    out.reserve(last - first + 1);
+    for (qint64 n = first; n <= last; ++n) {
+        if (!open || !f.seek(offsetOf(n))) {
             out.append(QString());
             continue;
         }
@@ -62,30 +94,58 @@ QStringList RecordFile::readRange(int first, int last) const
     return out;
 }
 
-bool RecordFile::write(int n, const QString &text) const { return writeMany({{n, text}}); }
+bool RecordFile::write(int n, const QString &text) const
+{
+    return writeMany({{n, text}});
+}
 
 bool RecordFile::writeMany(const std::vector<std::pair<int, QString>> &records) const
 {
-    std::vector<std::pair<int, QByteArray>> encoded;
+    // By record number, so the new file is written front to back; a record
+    // given twice keeps its last text.
+    std::map<qint64, QByteArray> encoded;
     for (const auto &[n, text] : records) {
         QByteArray bytes = encode(text);
-        if (n < 1 || bytes.isEmpty())
+        if (!isRecordNumber(n) || bytes.isEmpty())
             return false;
-        encoded.emplace_back(n, std::move(bytes));
+        encoded[n] = std::move(bytes);
     }
-    QFile f(m_path);
-    if (!openForReadWrite(f))
+
+    // The new file is written beside the old one and renamed over it only when
+    // every byte reached the disk: a full disk leaves the previous file whole.
+    // What is not a plain file (a folder, a device), or may not be written, is
+    // never replaced.
+    const QFileInfo info(m_path);
+    if (info.exists() && (!info.isFile() || !info.isWritable()))
         return false;
-    bool ok = true;
+    QFile old(m_path);
+    const bool haveOld = info.exists();
+    if (haveOld && !old.open(QIODevice::ReadOnly))
+        return false;
+    const qint64 oldSize = haveOld ? old.size() : 0;
+    QSaveFile out(m_path);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    qint64 pos = 0;
     for (const auto &[n, bytes] : encoded) {
-        const qint64 offset = qint64(n - 1) * kRecordLength;
-        if (f.size() < offset && !f.resize(offset)) {
-            ok = false;
-            continue;
+        const qint64 offset = offsetOf(n);
+        if (!copyOld(old, oldSize, out, pos, offset) || out.write(bytes) != bytes.size()) {
+            out.cancelWriting();
+            return false;
         }
-        ok = f.seek(offset) && f.write(bytes) == bytes.size() && ok;
+        pos = offset + kRecordLength;
     }
-    return ok;
+    if (!copyOld(old, oldSize, out, pos, oldSize)) {
+        out.cancelWriting();
+        return false;
+    }
+    // commit() does not see a failure of the last buffered bytes (it only
+    // reports failed write() calls): flush first and check.
+    if (!out.flush() || out.error() != QFileDevice::NoError) {
+        out.cancelWriting();
+        return false;
+    }
+    return out.commit();
 }
 
 } // namespace vorlane

@@ -16,6 +16,15 @@ namespace vorlane {
 // accesses. Accesses never fail loudly: a file that cannot be opened reads as
 // empty texts and ignores writes (the bool results say what happened).
 //
+// A write replaces the file whole: the new content goes to a temporary file
+// beside it, which is renamed over it once every byte is written and flushed to
+// the disk. A write that fails (full disk, read-only folder) returns false and
+// leaves the previous file exactly as it was. A path that names something other
+// than a plain file (a folder, a device) is never written.
+//
+// Record numbers run from 1 to kMaxRecord, the last record whose bytes all have
+// a 32-bit offset; any other number reads as the empty text and is not written.
+//
 // Damaged records: a record never written, one beyond the end of the file, or a
 // truncated one reads as the empty text; a stored length larger than the 126
 // bytes a record can hold, or negative, reads as the empty text too. A read never
@@ -24,6 +33,10 @@ class RecordFile {
 public:
     static constexpr int kRecordLength = 128;
     static constexpr int kMaxTextBytes = kRecordLength - 2;
+    static constexpr int kMaxRecord = 2147483647 / kRecordLength; // 16777215
+
+    // True for a record number from 1 to kMaxRecord.
+    static bool isRecordNumber(qint64 n);
 
     explicit RecordFile(QString path) : m_path(std::move(path)) {}
 
@@ -31,13 +44,15 @@ public:
 
     // Text of record n (from 1); empty for a record not written or damaged.
     QString read(int n) const;
-    // Texts of records first..last in one opening.
+    // Texts of records first..last in one opening; an empty list when either
+    // is not a record number or last < first.
     QStringList readRange(int first, int last) const;
     // Replaces record n whole. A text of more than 126 bytes in Windows-1252 is
     // refused (false, nothing written); characters outside Windows-1252 are
     // written as "?". Records between the old end and n are filled with zeros.
     bool write(int n, const QString &text) const;
-    // Several records in one opening, in the order given.
+    // Several records in one replacement of the file; a record given twice
+    // keeps its last text. Nothing is written when any number or text is refused.
     bool writeMany(const std::vector<std::pair<int, QString>> &records) const;
 
     // Encoded record n: 128 bytes, or empty when the text is too long.
