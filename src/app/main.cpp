@@ -1,5 +1,5 @@
-// vorlane: the course window. It takes no arguments; the application folder is
-// the folder of this executable.
+// vorlane: the course window. The application folder is the folder of this
+// executable. `--auteur` shows the test window's authoring switch.
 
 #include "core/course/coursetable.h"
 #include "core/course/session.h"
@@ -20,6 +20,7 @@ int main(int argc, char **argv)
     const QString folder = QCoreApplication::applicationDirPath();
 
     vorlane::Session session;
+    session.exercise.authoring = QCoreApplication::arguments().contains(QStringLiteral("--auteur"));
     vorlane::CourseTable course;
     vorlane::MessagePrompts prompts;
     vorlane::QtScreen screen;

@@ -19,6 +19,7 @@ int renderCourseCommand(const QStringList &args); // render --course DIR --page 
 int evalCommand(const QStringList &args); // eval [--radians] EXPR
 int calcCommand(const QStringList &args); // calc [--radians] [--scientific] EXPR
 int renderMarkupCommand(const QStringList &args);
+int answerCommand(const QStringList &args); // answer --solution S TYPED
 
 // Writes to standard output / standard error in UTF-8.
 void out(const QString &text);

@@ -1,5 +1,8 @@
 #include "ui/mainwindow.h"
 
+#include "ui/exowindow.h"
+#include "ui/releaseaction.h"
+
 #include "core/course/floatingmenu.h"
 #include "core/course/pageindexloader.h"
 #include "core/records/statefile.h"
@@ -213,6 +216,8 @@ void MainWindow::buildControls()
     m_label16->setObjectName(QStringLiteral("Label16"));
     m_label16->setGeometry(108, 573, 130, 24);
     m_label16->hide();
+    for (QWidget *w : {static_cast<QWidget *>(m_btexo), static_cast<QWidget *>(m_label16)})
+        new ReleaseAction(w, [this] { navigate(Navigator::testTarget(m_session.exercise.pendingExercise)); });
     auto *update = band(toolButton(this, "Command8", g(G::Update), QStringLiteral("Actualiser le logiciel"), {},
                                    {628, 573, 30, 24}));
     auto *web = band(toolButton(this, "Command12", g(G::Globe), QString::fromUtf8("Connexion au site web de l'éditeur"),
@@ -650,8 +655,7 @@ void MainWindow::setBusyPointer(bool busy)
 
 void MainWindow::runTestWindow()
 {
-    // The test window opens here once it exists; until then no test hands back
-    // a page.
+    ExoWindow::run(*this, m_session, this, m_desktop.prompts, m_folder, int(ScreenWidthPx(m_desktop.screen)));
 }
 
 void MainWindow::setTestRecallVisible(bool visible)

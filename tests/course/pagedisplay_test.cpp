@@ -219,8 +219,8 @@ public:
     void setBusyPointer(bool busy) override { log << (busy ? QStringLiteral("busy") : QStringLiteral("idle")); }
     void runTestWindow() override
     {
-        log << QStringLiteral("test %1").arg(session->pendingExercise);
-        session->exerciseReturnPage = returnPage;
+        log << QStringLiteral("test %1").arg(session->exercise.pendingExercise);
+        session->exercise.exerciseReturnPage = returnPage;
     }
     void setTestRecallVisible(bool v) override { log << QStringLiteral("recall %1").arg(v); }
     void showOrderForm(int form) override { log << QStringLiteral("form %1").arg(form); }
@@ -319,7 +319,7 @@ TEST_F(NavigateTest, ExoOpensTheTestWindowAndFollowsTheReturnPage)
     session.pageIndex.byNumber[28] = 2;
     QString code = QStringLiteral("EXO004");
     navigator.Navigate(code);
-    EXPECT_EQ(session.pendingExercise, 4);
+    EXPECT_EQ(session.exercise.pendingExercise, 4);
     EXPECT_EQ(code, u"PA0028");
     EXPECT_EQ(rows.absolutePosition(), 2);
     EXPECT_EQ(host.log, (QStringList{QStringLiteral("busy"), QStringLiteral("test 4"), QStringLiteral("recall 1"),
@@ -328,9 +328,9 @@ TEST_F(NavigateTest, ExoOpensTheTestWindowAndFollowsTheReturnPage)
 
 TEST_F(NavigateTest, ExoKeepsATestInProgressAndWithoutReturnHidesTheRecall)
 {
-    session.pendingExercise = 2;
+    session.exercise.pendingExercise = 2;
     navigator.Navigate(QStringLiteral("EXO009"));
-    EXPECT_EQ(session.pendingExercise, 2);
+    EXPECT_EQ(session.exercise.pendingExercise, 2);
     EXPECT_EQ(host.log,
               (QStringList{QStringLiteral("busy"), QStringLiteral("test 2"), QStringLiteral("recall 0"),
                            QStringLiteral("idle")}));

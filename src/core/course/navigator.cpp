@@ -19,6 +19,8 @@ Navigator::Navigator(Session &session, CourseRows &rows, PageDisplay &display, M
 
 QString Navigator::pageTarget(long long number) { return QStringLiteral("PA") + ZeroPadded(number, 4); }
 
+QString Navigator::testTarget(long long chapter) { return QStringLiteral("EXO") + ZeroPadded(chapter, 3); }
+
 void Navigator::showPage(double number)
 {
     if (const std::optional<int> position = m_session.pageIndex.PageByNumber(number))
@@ -60,12 +62,12 @@ void Navigator::Navigate(QString &code)
         }
 
         if (code.startsWith(u"EXO")) {
-            if (m_session.pendingExercise == 0)
-                AssignInt16(m_session.pendingExercise, lastDigits(code, 3));
+            if (m_session.exercise.pendingExercise == 0)
+                AssignInt16(m_session.exercise.pendingExercise, lastDigits(code, 3));
             m_host.runTestWindow();
-            if (m_session.exerciseReturnPage != 0) {
+            if (m_session.exercise.exerciseReturnPage != 0) {
                 m_host.setTestRecallVisible(true);
-                code = pageTarget(m_session.exerciseReturnPage);
+                code = pageTarget(m_session.exercise.exerciseReturnPage);
                 continue;
             }
             m_host.setTestRecallVisible(false);

@@ -57,6 +57,9 @@ public:
     // "PA" + the number in at least four digits: the page targets the program
     // builds itself.
     static QString pageTarget(long long number);
+    // "EXO" + the chapter in at least three digits: the target of the return
+    // button `btexo`, which reopens the test in progress where it was left.
+    static QString testTarget(long long chapter);
 
 private:
     // Moves the data control to the row of the page number and shows it; a

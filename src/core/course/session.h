@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/course/pageindex.h"
+#include "core/exercises/exercisestate.h"
 #include "core/platform/processes.h"
 #include "core/render/floatmenu.h"
 #include "core/render/renderstate.h"
@@ -40,10 +41,10 @@ struct Session {
     // on). Set, a text link under the mouse is underlined; clear, it turns bold.
     std::int32_t linkStyle = 0;
 
-    // Test handed to the test window (chapter number, 0 = none in progress) and
-    // the page it hands back when it closes (0 = none).
-    std::int16_t pendingExercise = 0;
-    std::int16_t exerciseReturnPage = 0;
+    // The test in progress: the test handed to the test window (chapter
+    // number, 0 = none), its progress, and the page it hands back when it
+    // closes (0 = none).
+    ExerciseState exercise;
     // Page chosen in the search window (0 = none).
     std::int32_t searchResultPage = 0;
 
