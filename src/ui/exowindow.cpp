@@ -302,7 +302,11 @@ void ExoWindow::layoutControls()
     const int bottom = h - 58;
     m_picture1->setGeometry(12, top, 132, bottom - top);
     m_frame1->setGeometry(156, top, w - 168, bottom - top);
-    const double areaPx = m_frame1->viewport()->width();
+    // The question area is as wide as the frame, less its border and the room
+    // of its vertical scroll bar (the viewport's own width is known only once
+    // the frame has been laid out).
+    const double areaPx =
+        m_frame1->width() - 2 * m_frame1->frameWidth() - m_frame1->verticalScrollBar()->sizeHint().width();
     if (m_picture2->surface().width() != areaPx)
         m_picture2->surface().setWidth(areaPx);
     const int y = h - 46;
@@ -574,12 +578,44 @@ void ExoWindow::optionToggled(int index, bool on)
 
 void ExoWindow::authoringSwitch()
 {
-    Q_UNUSED(m_editedRow);
+    if (m_code->isVisible()) {
+        // Back to the drawing: the edit is stored, then drawn.
+        if (!storeEditedQuestion())
+            return;
+        m_frame1->show();
+        m_code->hide();
+        m_code->setGeometry(0, 0, 10, 10);
+        m_flow->drawEdited(m_code->toPlainText());
+        return;
+    }
+    m_frame1->hide();
+    m_code->setGeometry(m_frame1->geometry());
+    m_code->setPlainText(m_flow->code());
+    m_code->show();
+    m_code->setFocus();
 }
 
 bool ExoWindow::storeEditedQuestion()
 {
-    return true;
+    if (!m_code->isVisible() || m_code->toPlainText() == m_flow->code())
+        return true;
+    QString reason;
+    if (m_database.storeQuestion(m_session.exercise, m_code->toPlainText(), &reason)) {
+        m_flow->drawEdited(m_code->toPlainText());
+        return true;
+    }
+    m_prompts.ask({QString::fromUtf8("La question modifiée n'a pas pu être enregistrée : %1.\n"
+                                     "Le texte reste dans l'éditeur.")
+                       .arg(reason),
+                   QStringLiteral("Commutateur"), MessageIcon::Exclamation, MessageButtons::Ok});
+    return false;
+}
+
+void ExoWindow::questionChanged()
+{
+    // The editor follows the question on display.
+    if (m_code->isVisible())
+        m_code->setPlainText(m_flow->code());
 }
 
 } // namespace vorlane
