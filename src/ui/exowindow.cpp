@@ -585,23 +585,23 @@ void ExoWindow::authoringSwitch()
         m_frame1->show();
         m_code->hide();
         m_code->setGeometry(0, 0, 10, 10);
-        m_flow->drawEdited(m_code->toPlainText());
+        m_flow->drawEdited(editedMarkup());
         return;
     }
     m_frame1->hide();
     m_code->setGeometry(m_frame1->geometry());
-    m_code->setPlainText(m_flow->code());
+    m_code->setPlainText(QString(m_flow->code()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     m_code->show();
     m_code->setFocus();
 }
 
 bool ExoWindow::storeEditedQuestion()
 {
-    if (!m_code->isVisible() || m_code->toPlainText() == m_flow->code())
+    if (!m_code->isVisible() || editedMarkup() == m_flow->code())
         return true;
     QString reason;
-    if (m_database.storeQuestion(m_session.exercise, m_code->toPlainText(), &reason)) {
-        m_flow->drawEdited(m_code->toPlainText());
+    if (m_database.storeQuestion(m_session.exercise, editedMarkup(), &reason)) {
+        m_flow->drawEdited(editedMarkup());
         return true;
     }
     m_prompts.ask({QString::fromUtf8("La question modifiée n'a pas pu être enregistrée : %1.\n"
@@ -611,11 +611,17 @@ bool ExoWindow::storeEditedQuestion()
     return false;
 }
 
+QString ExoWindow::editedMarkup() const
+{
+    // The editor shows lines; the markup ends them with CR LF.
+    return m_code->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
+}
+
 void ExoWindow::questionChanged()
 {
     // The editor follows the question on display.
     if (m_code->isVisible())
-        m_code->setPlainText(m_flow->code());
+        m_code->setPlainText(QString(m_flow->code()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 } // namespace vorlane

@@ -104,6 +104,7 @@ private:
     // then stays in the editor.
     bool storeEditedQuestion();
     void questionChanged();
+    QString editedMarkup() const;
 
     Session &m_session;
     RenderHost *m_courseHost;

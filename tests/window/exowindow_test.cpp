@@ -11,10 +11,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -57,6 +60,7 @@ protected:
     Session session;
     FakePrompts prompts;
     int calculators = 0;
+    bool authoring = false;
     // What the test saw of each popup: visible and picture before each tick.
     QStringList popupLog;
     std::unique_ptr<ExoWindow> window;
@@ -116,6 +120,7 @@ protected:
             });
         };
         options.calculator = [this] { ++calculators; };
+        options.authoring = authoring;
         window = std::make_unique<ExoWindow>(session, nullptr, prompts, dir.path(), options);
         window->open(QRect(20, 30, 800, 600), screenWidth);
         window->show();
@@ -298,6 +303,59 @@ TEST_F(ExoWindowTest, TheLastAnswerShowsTheScore)
     EXPECT_EQ(prompts.asked[0].title, QString::fromUtf8("Test terminé"));
     EXPECT_EQ(prompts.asked[0].text, QString::fromUtf8(" 2 / 3 soit 67 % de bonnes réponses."));
     screenshot("exo-score.png", &prompts.asked[0]);
+}
+
+TEST_F(ExoWindowTest, TheAuthoringSwitchShowsTheMarkupAndStoresTheEdit)
+{
+    authoring = true;
+    open(800, 2);
+    QWidget *button = child("Command1");
+    ASSERT_TRUE(button->isVisible());
+    EXPECT_EQ(qobject_cast<QPushButton *>(button)->text(), QStringLiteral("Commutateur"));
+    click(button);
+    ASSERT_TRUE(window->code()->isVisible());
+    EXPECT_FALSE(child("frame1")->isVisible());
+    EXPECT_TRUE(window->code()->toPlainText().startsWith(QStringLiteral("##SI11")));
+    window->code()->setPlainText(QString::fromUtf8("Quelle est la célérité ?¶\r\n##EXOTX\r\n"));
+    click(button);
+    EXPECT_FALSE(window->code()->isVisible());
+    EXPECT_TRUE(child("frame1")->isVisible());
+    EXPECT_TRUE(window->text1()->isVisible());
+    // Stored in the row: a new reader sees it.
+    TestDatabase reader;
+    reader.open(dir.path());
+    ExerciseState s;
+    s.pendingExercise = 7;
+    reader.loadDescription(s);
+    s.currentQuestion = 2;
+    ASSERT_TRUE(reader.findQuestion(s));
+    EXPECT_EQ(reader.question(), QString::fromUtf8("Quelle est la célérité ?¶\r\n##EXOTX\r\n"));
+    EXPECT_TRUE(prompts.asked.isEmpty());
+}
+
+TEST_F(ExoWindowTest, AnEditThatCannotBeStoredStaysInTheEditor)
+{
+    authoring = true;
+    open(800, 2);
+    click(child("Command1"));
+    // The database is damaged behind the window's back.
+    const QString path = dir.filePath(QStringLiteral("tcTs.sqlite"));
+    QFile::remove(path);
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(4096, 'x'));
+    f.close();
+    window->code()->setPlainText(QStringLiteral("Modifiée¶\r\n"));
+    click(child("Command1"));
+    ASSERT_EQ(prompts.asked.size(), 1);
+    EXPECT_TRUE(prompts.asked[0].text.startsWith(
+        QString::fromUtf8("La question modifiée n'a pas pu être enregistrée")));
+    EXPECT_TRUE(window->code()->isVisible());
+    EXPECT_EQ(window->code()->toPlainText(), QStringLiteral("Modifiée¶\n"));
+    // Leaving the question keeps it too.
+    click(child("command4"));
+    EXPECT_EQ(session.exercise.currentQuestion, 2);
+    EXPECT_TRUE(window->code()->isVisible());
 }
 
 } // namespace
