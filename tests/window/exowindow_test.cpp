@@ -7,6 +7,7 @@
 #include "testsupport.h"
 #include "ui/cjustewindow.h"
 #include "ui/exowindow.h"
+#include "ui/surfaceview.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -356,6 +357,36 @@ TEST_F(ExoWindowTest, AnEditThatCannotBeStoredStaysInTheEditor)
     click(child("command4"));
     EXPECT_EQ(session.exercise.currentQuestion, 2);
     EXPECT_TRUE(window->code()->isVisible());
+}
+
+TEST_F(ExoWindowTest, TheCourseLinkTurnsBoldUnderTheMouse)
+{
+    open(800, 2);
+    QLabel *link = window->labelien();
+    ASSERT_TRUE(link->isVisible());
+    EXPECT_FALSE(link->font().bold());
+    QEnterEvent enter(QPointF(2, 2), link->mapTo(window.get(), QPointF(2, 2)),
+                      link->mapToGlobal(QPointF(2, 2)));
+    QApplication::sendEvent(link, &enter);
+    EXPECT_TRUE(link->font().bold());
+    QWidget *area = window->picture2();
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 200), area->mapTo(window.get(), QPointF(5, 200)),
+                     area->mapToGlobal(QPointF(5, 200)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(area, &move);
+    EXPECT_FALSE(link->font().bold());
+}
+
+TEST_F(ExoWindowTest, TheWindowsCloseBoxAsksLikeTheCloseButton)
+{
+    open();
+    prompts.answers = {MessageAnswer::No};
+    EXPECT_FALSE(window->close());
+    ASSERT_EQ(prompts.asked.size(), 1);
+    EXPECT_EQ(prompts.asked[0].text, QStringLiteral("Voulez-vous vraiment abandonner le test?"));
+    EXPECT_TRUE(window->isVisible());
+    prompts.answers = {MessageAnswer::Yes};
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(session.exercise.pendingExercise, 0);
 }
 
 } // namespace
