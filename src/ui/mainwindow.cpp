@@ -64,10 +64,11 @@ QToolButton[band="true"]:hover { background: rgba(255, 255, 255, 150); border-co
 } // namespace
 
 MainWindow::MainWindow(QString applicationFolder, Session &session, CourseRows &rows, CourseOpener &opener,
-                       DesktopServices services, QWidget *parent)
-    : QWidget(parent), m_folder(WithFinalSlash(applicationFolder)), m_session(session), m_rows(rows),
-      m_opener(opener), m_desktop(services),
-      m_disc(m_folder, services.files, services.volumes, services.prompts, services.desktop),
+                       DesktopServices services, QWidget *parent, QString courseFolder)
+    : QWidget(parent), m_folder(WithFinalSlash(applicationFolder)),
+      m_courseFolder(courseFolder.isEmpty() ? m_folder : WithFinalSlash(courseFolder)), m_session(session),
+      m_rows(rows), m_opener(opener), m_desktop(services),
+      m_disc(m_courseFolder, services.files, services.volumes, services.prompts, services.desktop),
       m_launcher(m_folder, session, services.files, services.processes, services.prompts),
       m_display(session, rows, *this), m_navigator(session, rows, m_display, m_launcher, *this),
       m_renderer(session.render, *this), m_history(session, m_navigator, *this)
@@ -299,6 +300,7 @@ bool MainWindow::load()
 {
     StartupContext context{m_folder,         m_session, m_desktop.screen, m_desktop.files, m_desktop.prompts,
                            *this,            m_opener};
+    context.courseFolder = m_courseFolder;
     if (!StartupChecks(context))
         return false;
 
@@ -315,7 +317,7 @@ bool MainWindow::load()
     // is never cleared, so the bands of later pages cannot change it.
     m_session.linkStyle = 1;
 
-    PageIndexLoader(m_folder, m_desktop.files, m_rows, m_strip).LoadPageIndex(m_session.pageIndex);
+    PageIndexLoader(m_courseFolder, m_desktop.files, m_rows, m_strip, m_folder).LoadPageIndex(m_session.pageIndex);
     navigate(QStringLiteral("PAG001"));
 
     m_frame->show();
@@ -655,7 +657,8 @@ void MainWindow::setBusyPointer(bool busy)
 
 void MainWindow::runTestWindow()
 {
-    ExoWindow::run(*this, m_session, this, m_desktop.prompts, m_folder, int(ScreenWidthPx(m_desktop.screen)));
+    ExoWindow::run(*this, m_session, this, m_desktop.prompts, m_courseFolder,
+                   int(ScreenWidthPx(m_desktop.screen)));
 }
 
 void MainWindow::setTestRecallVisible(bool visible)

@@ -63,8 +63,11 @@ public:
     static constexpr int kLabelCount = LinkElements::kLabelCount;
     static constexpr int kImageCount = LinkElements::kImageCount;
 
+    // `courseFolder` holds the course (databases, pictures, videos, page index
+    // cache) when it is not the application folder (vorlane --course DIR);
+    // the state file, companions and help stay in the application folder.
     MainWindow(QString applicationFolder, Session &session, CourseRows &rows, CourseOpener &opener,
-               DesktopServices services, QWidget *parent = nullptr);
+               DesktopServices services, QWidget *parent = nullptr, QString courseFolder = {});
     ~MainWindow() override;
 
     // The load sequence: start-up checks, cover and progress strip, title bands
@@ -169,6 +172,7 @@ private:
     void onUpdate();
 
     QString m_folder;
+    QString m_courseFolder;
     Session &m_session;
     CourseRows &m_rows;
     CourseOpener &m_opener;
