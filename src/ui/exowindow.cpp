@@ -232,15 +232,24 @@ void ExoWindow::build()
     m_text1->installEventFilter(this);
     connect(m_text1, &QLineEdit::textChanged, this, [this](const QString &t) { m_controls.text1Text = t; });
 
-    m_image1 = clickable(QStringLiteral("Image1"), m_picture2, [this] { m_flow->followLink(); });
+    m_image1 = clickable(QStringLiteral("Image1"), m_picture2, [this] {
+        if (storeEditedQuestion())
+            m_flow->followLink();
+    });
     m_image1->setPixmap(glyph(ToolIcons::Glyph::Book, 18));
     m_image1->setFixedSize(20, 20);
     m_image1->hide();
-    auto *labelien = clickable(QStringLiteral("Labelien"), m_picture2, [this] { m_flow->followLink(); });
+    auto *labelien = clickable(QStringLiteral("Labelien"), m_picture2, [this] {
+        if (storeEditedQuestion())
+            m_flow->followLink();
+    });
     labelien->hovered = [this](bool) { setLinkBold(true); };
     m_labelien = labelien;
     m_labelien->hide();
-    m_icovideo = clickable(QStringLiteral("Icovideo"), m_picture2, [this] { m_flow->followVideo(); });
+    m_icovideo = clickable(QStringLiteral("Icovideo"), m_picture2, [this] {
+        if (storeEditedQuestion())
+            m_flow->followVideo();
+    });
     m_icovideo->setPixmap(glyph(ToolIcons::Glyph::Film, 28));
     m_icovideo->setFixedSize(int(m_controls.icovideoWidth / kTwips), 32);
     m_icovideo->hide();
