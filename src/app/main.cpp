@@ -1,5 +1,8 @@
-// vorlane: the course window. It takes no arguments; the application folder is
-// the folder of this executable.
+// vorlane: the course window. The application folder is the folder of this
+// executable. `--course DIR` opens the course of folder DIR (its databases,
+// pictures, videos and page index cache; the state file, companions and help
+// stay in the application folder). `--auteur` shows the test window's
+// authoring switch.
 
 #include "core/app/session.h"
 #include "core/course/coursetable.h"
@@ -12,6 +15,7 @@
 #include "ui/platform/systemprocesses.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 int main(int argc, char **argv)
 {
@@ -20,6 +24,11 @@ int main(int argc, char **argv)
     const QString folder = QCoreApplication::applicationDirPath();
 
     vorlane::Session session;
+    const QStringList args = QCoreApplication::arguments();
+    session.exercise.authoring = args.contains(QStringLiteral("--auteur"));
+    QString courseFolder;
+    if (const qsizetype at = args.indexOf(QStringLiteral("--course")); at > 0 && at + 1 < args.size())
+        courseFolder = QFileInfo(args.at(at + 1)).absoluteFilePath();
     vorlane::CourseTable course;
     vorlane::MessagePrompts prompts;
     vorlane::QtScreen screen;
@@ -29,7 +38,7 @@ int main(int argc, char **argv)
     vorlane::SystemDesktop desktop;
 
     vorlane::MainWindow window(folder, session, course, course,
-                               {prompts, screen, files, volumes, processes, desktop});
+                               {prompts, screen, files, volumes, processes, desktop}, nullptr, courseFolder);
     prompts.setParent(&window);
     screen.setWindow(&window);
     if (!window.load())

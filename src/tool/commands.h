@@ -24,6 +24,7 @@ int calcCommand(const QCommandLineParser &args);         // calc [--radians] [--
 int renderMarkupCommand(const QCommandLineParser &args); // render-markup [options] < body
 int searchCommand(const QCommandLineParser &args);       // search --course DIR [--all] [--sans-accents] WORDS
 int printCommand(const QCommandLineParser &args);        // print --course DIR --page N --pdf FILE
+int answerCommand(const QCommandLineParser &args);       // answer --solution S TYPED
 
 // Writes to standard output / standard error in UTF-8.
 void out(const QString &text);

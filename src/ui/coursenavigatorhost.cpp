@@ -1,5 +1,6 @@
 #include "ui/coursenavigatorhost.h"
 
+#include "ui/exowindow.h"
 #include "ui/mainwindow.h"
 
 using namespace Qt::StringLiterals;
@@ -16,8 +17,8 @@ void CourseNavigatorHost::setBusyPointer(bool busy)
 
 void CourseNavigatorHost::runTestWindow()
 {
-    // The test window opens here once it exists; until then no test hands back
-    // a page.
+    ExoWindow::run(m_window, m_window.session(), &m_window.renderHost(), m_window.desktop().prompts,
+                   m_window.courseFolder(), int(ScreenWidthPx(m_window.desktop().screen)));
 }
 
 void CourseNavigatorHost::setTestRecallVisible(bool visible)

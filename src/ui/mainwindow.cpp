@@ -9,6 +9,7 @@
 #include "ui/calc/machine.h"
 #include "ui/linkelement.h"
 #include "ui/printmenu.h"
+#include "ui/releaseaction.h"
 #include "ui/progressstrip.h"
 #include "ui/searchwindow.h"
 #include "ui/surfaceview.h"
@@ -50,7 +51,7 @@ public:
     void paintTitleBands(int style) override { TitleBand::PaintTitleBand(m_w.m_renderHost, style); }
     void loadPageIndex() override
     {
-        PageIndexLoader(m_w.m_folder, m_w.m_desktop.files, m_w.m_rows, m_w.m_strip)
+        PageIndexLoader(m_w.m_courseFolder, m_w.m_desktop.files, m_w.m_rows, m_w.m_strip, m_w.m_folder)
             .LoadPageIndex(m_w.m_session.pageIndex);
     }
     void navigate(const QString &code) override { m_w.navigate(code); }
@@ -65,15 +66,16 @@ private:
 };
 
 MainWindow::MainWindow(QString applicationFolder, Session &session, CourseRows &rows, CourseOpener &opener,
-                       DesktopServices services, QWidget *parent)
-    : QWidget(parent), m_folder(WithFinalSlash(applicationFolder)), m_session(session), m_rows(rows),
-      m_opener(opener), m_desktop(services), m_pageView(*this), m_navigatorHost(*this),
-      m_renderHost(
-          *this, DiscLocator(m_folder, services.files, services.volumes, services.prompts, services.desktop)),
+                       DesktopServices services, QWidget *parent, QString courseFolder)
+    : QWidget(parent), m_folder(WithFinalSlash(applicationFolder)),
+      m_courseFolder(courseFolder.isEmpty() ? m_folder : WithFinalSlash(courseFolder)), m_session(session),
+      m_rows(rows), m_opener(opener), m_desktop(services), m_pageView(*this), m_navigatorHost(*this),
+      m_renderHost(*this, DiscLocator(m_courseFolder, services.files, services.volumes, services.prompts,
+                                      services.desktop)),
       m_startupWindow(*this),
       m_launcher(m_folder, session, services.files, services.processes, services.prompts),
       m_display(session, rows, m_pageView),
-      m_navigator(session, rows, m_display, m_launcher, m_navigatorHost),
+      m_navigator(session, session.exercise, rows, m_display, m_launcher, m_navigatorHost),
       m_renderer(session.render, m_renderHost), m_history(session, m_navigator, m_pageView)
 {
     setObjectName(u"multim"_s);
@@ -96,6 +98,10 @@ MainWindow::MainWindow(QString applicationFolder, Session &session, CourseRows &
     m_strip = m_controls->get<ProgressStripWidget>(u"labelvorlane"_s);
     m_framebase = m_controls->widget(u"Framebase"_s);
     m_controls->connectClicks(this, [this](const ControlSpec &c) { onControlClicked(c); });
+    // The way back to the test in progress.
+    for (const QString &name : {u"btexo"_s, u"Label16"_s})
+        new ReleaseAction(m_controls->widget(name),
+                          [this] { navigate(Navigator::testTarget(m_session.exercise.pendingExercise)); });
 
     m_frame->installEventFilter(this);
     // On every change and while dragging, the body's top is minus the value.
@@ -204,6 +210,7 @@ bool MainWindow::load()
 {
     StartupContext context{m_folder,          m_session,       m_desktop.screen, m_desktop.files,
                            m_desktop.prompts, m_startupWindow, m_opener};
+    context.courseFolder = m_courseFolder;
     LoadSteps steps(*this);
     m_loaded = RunCourseLoad(context, steps);
     return m_loaded;

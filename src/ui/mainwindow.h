@@ -60,8 +60,11 @@ public:
     static constexpr int kLabelCount = LinkElements::kLabelCount;
     static constexpr int kImageCount = LinkElements::kImageCount;
 
+    // `courseFolder` holds the course (databases, pictures, videos, page index
+    // cache) when it is not the application folder (vorlane --course DIR);
+    // the state file, companions and help stay in the application folder.
     MainWindow(QString applicationFolder, Session &session, CourseRows &rows, CourseOpener &opener,
-               DesktopServices services, QWidget *parent = nullptr);
+               DesktopServices services, QWidget *parent = nullptr, QString courseFolder = {});
     ~MainWindow() override;
 
     // The load sequence (RunCourseLoad). False when the start-up checks ended
@@ -103,6 +106,7 @@ public:
     QMenu *floatingMenu() const { return m_flottant; }
     const QString &contentsTag() const { return m_pageView.contentsTag(); }
     const QString &applicationFolder() const { return m_folder; }
+    const QString &courseFolder() const { return m_courseFolder; }
     Session &session() const { return m_session; }
     const DesktopServices &desktop() const { return m_desktop; }
     PageRenderer &renderer() { return m_renderer; }
@@ -135,6 +139,7 @@ private:
     void setLinkEmphasis(LinkElement *label, bool on);
 
     QString m_folder;
+    QString m_courseFolder;
     Session &m_session;
     CourseRows &m_rows;
     CourseOpener &m_opener;

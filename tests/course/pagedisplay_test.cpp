@@ -223,13 +223,13 @@ public:
     void setBusyPointer(bool busy) override { log << (busy ? QStringLiteral("busy") : QStringLiteral("idle")); }
     void runTestWindow() override
     {
-        log << QStringLiteral("test %1").arg(session->pendingExercise);
-        session->exerciseReturnPage = returnPage;
+        log << QStringLiteral("test %1").arg(handOff->pendingExercise);
+        handOff->exerciseReturnPage = returnPage;
     }
     void setTestRecallVisible(bool v) override { log << QStringLiteral("recall %1").arg(v); }
     void showOrderForm(int form) override { log << QStringLiteral("form %1").arg(form); }
 
-    CourseSession *session = nullptr;
+    TestHandOff *handOff = nullptr;
     std::int16_t returnPage = 0;
     QStringList log;
 };
@@ -246,7 +246,7 @@ protected:
         session.pageIndex.reset(4);
         session.pageIndex.byNumber = {0, 1, 0, 3, 0};
         session.pageIndex.byOrder = {0, 1, 2, 0, 3};
-        host.session = &session;
+        host.handOff = &handOff;
         rows.moveLast();
     }
 
@@ -262,7 +262,8 @@ protected:
     NullHost host;
     PageDisplay display{session, rows, view};
     ModuleLauncher launcher{dir.path(), session, files, processes, prompts};
-    Navigator navigator{session, rows, display, launcher, host};
+    TestHandOff handOff;
+    Navigator navigator{session, handOff, rows, display, launcher, host};
 };
 
 TEST_F(NavigateTest, NumberBeyondTheIndexShowsTheCurrentRowAgain)
@@ -323,7 +324,7 @@ TEST_F(NavigateTest, ExoOpensTheTestWindowAndFollowsTheReturnPage)
     session.pageIndex.byNumber[28] = 2;
     QString code = QStringLiteral("EXO004");
     navigator.Navigate(code);
-    EXPECT_EQ(session.pendingExercise, 4);
+    EXPECT_EQ(handOff.pendingExercise, 4);
     EXPECT_EQ(code, u"PA0028");
     EXPECT_EQ(rows.absolutePosition(), 2);
     EXPECT_EQ(host.log, (QStringList{QStringLiteral("busy"), QStringLiteral("test 4"), QStringLiteral("recall 1"),
@@ -332,9 +333,9 @@ TEST_F(NavigateTest, ExoOpensTheTestWindowAndFollowsTheReturnPage)
 
 TEST_F(NavigateTest, ExoKeepsATestInProgressAndWithoutReturnHidesTheRecall)
 {
-    session.pendingExercise = 2;
+    handOff.pendingExercise = 2;
     navigator.Navigate(QStringLiteral("EXO009"));
-    EXPECT_EQ(session.pendingExercise, 2);
+    EXPECT_EQ(handOff.pendingExercise, 2);
     EXPECT_EQ(host.log,
               (QStringList{QStringLiteral("busy"), QStringLiteral("test 2"), QStringLiteral("recall 0"),
                            QStringLiteral("idle")}));

@@ -2,6 +2,7 @@
 
 #include "core/calc/calculatormemory.h"
 #include "core/course/coursesession.h"
+#include "core/exercises/exercisestate.h"
 
 #include <cstdint>
 
@@ -12,6 +13,9 @@ namespace vorlane {
 // owns its parts (CourseSession and its parts in course/ and render/,
 // CalculatorMemory in calc/); a class takes only the part of its layer.
 struct Session : CourseSession, CalculatorMemory {
+    // The test in progress and its hand-off with the dispatcher.
+    ExerciseState exercise;
+
     // Page chosen in the search window (0 = none).
     std::int32_t searchResultPage = 0;
 

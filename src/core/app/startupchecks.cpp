@@ -51,7 +51,8 @@ bool StartupChecks(StartupContext &c)
     c.session.historyPos = 0;
     c.session.recordInHistory = true;
 
-    const std::optional<QString> database = CourseDatabasePath(folder, c.files);
+    const std::optional<QString> database =
+        CourseDatabasePath(c.courseFolder.isEmpty() ? folder : WithFinalSlash(c.courseFolder), c.files);
     if (!database) {
         c.prompts.ask(DatabaseMissingMessage());
         return false;

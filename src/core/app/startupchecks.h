@@ -39,6 +39,9 @@ struct StartupContext {
     Prompts &prompts;
     StartupWindow &window;
     CourseOpener &course;
+    // Folder of the course database when it is not the application folder
+    // (vorlane --course DIR); empty: the application folder.
+    QString courseFolder = {};
 };
 
 // The course database of an application folder: PcTs.sqlite when present, else

@@ -3,7 +3,6 @@
 #include "core/course/courseposition.h"
 #include "core/course/historystate.h"
 #include "core/course/modulestate.h"
-#include "core/course/testhandoff.h"
 #include "core/render/floatmenu.h"
 #include "core/render/renderstate.h"
 #include "core/render/videostate.h"
@@ -17,7 +16,7 @@ namespace vorlane {
 // dispatcher, the history, the module launcher) reads and writes. The
 // application's Session (core/app/session.h) is one of these plus the parts of
 // the higher layers.
-struct CourseSession : CoursePosition, HistoryState, ModuleState, TestHandOff, VideoState {
+struct CourseSession : CoursePosition, HistoryState, ModuleState, VideoState {
     // Floating menus of the page on display, filled by the renderer.
     FloatMenu floatMenu;
     // The link-style flag: 0 at start, 1 once a title band was painted in one

@@ -14,9 +14,9 @@ double lastDigits(const QString &code, int count)
 }
 } // namespace
 
-Navigator::Navigator(CourseSession &session, CourseRows &rows, PageDisplay &display, ModuleLauncher &launcher,
-                     NavigatorHost &host)
-    : m_session(session), m_rows(rows), m_display(display), m_launcher(launcher), m_host(host)
+Navigator::Navigator(CourseSession &session, TestHandOff &handOff, CourseRows &rows, PageDisplay &display,
+                     ModuleLauncher &launcher, NavigatorHost &host)
+    : m_session(session), m_handOff(handOff), m_rows(rows), m_display(display), m_launcher(launcher), m_host(host)
 {
 }
 
@@ -24,6 +24,8 @@ QString Navigator::pageTarget(long long number)
 {
     return QStringLiteral("PA") + ZeroPadded(number, 4);
 }
+
+QString Navigator::testTarget(long long chapter) { return QStringLiteral("EXO") + ZeroPadded(chapter, 3); }
 
 void Navigator::showPage(double number)
 {
@@ -66,12 +68,12 @@ void Navigator::Navigate(QString &code)
         }
 
         if (code.startsWith(u"EXO")) {
-            if (m_session.pendingExercise == 0)
-                AssignInt16(m_session.pendingExercise, lastDigits(code, 3));
+            if (m_handOff.pendingExercise == 0)
+                AssignInt16(m_handOff.pendingExercise, lastDigits(code, 3));
             m_host.runTestWindow();
-            if (m_session.exerciseReturnPage != 0) {
+            if (m_handOff.exerciseReturnPage != 0) {
                 m_host.setTestRecallVisible(true);
-                code = pageTarget(m_session.exerciseReturnPage);
+                code = pageTarget(m_handOff.exerciseReturnPage);
                 continue;
             }
             m_host.setTestRecallVisible(false);

@@ -2,6 +2,7 @@
 
 #include "core/course/courserows.h"
 #include "core/course/coursesession.h"
+#include "core/course/testhandoff.h"
 #include "core/course/modulelauncher.h"
 #include "core/course/pagedisplay.h"
 
@@ -36,8 +37,10 @@ public:
 // does nothing.
 class Navigator {
 public:
-    Navigator(CourseSession &session, CourseRows &rows, PageDisplay &display, ModuleLauncher &launcher,
-              NavigatorHost &host);
+    // `handOff` is the test handed to the test window and the page it hands
+    // back.
+    Navigator(CourseSession &session, TestHandOff &handOff, CourseRows &rows, PageDisplay &display,
+              ModuleLauncher &launcher, NavigatorHost &host);
 
     // `code` may be replaced: an "EXO" code whose test hands back a page
     // becomes the "PA" code of that page.
@@ -57,6 +60,9 @@ public:
     // "PA" + the number in at least four digits: the page targets the program
     // builds itself.
     static QString pageTarget(long long number);
+    // "EXO" + the chapter in at least three digits: the target of the return
+    // button `btexo`, which reopens the test in progress where it was left.
+    static QString testTarget(long long chapter);
 
 private:
     // Moves the data control to the row of the page number and shows it; a
@@ -66,6 +72,7 @@ private:
     void showCurrentRow();
 
     CourseSession &m_session;
+    TestHandOff &m_handOff;
     CourseRows &m_rows;
     PageDisplay &m_display;
     ModuleLauncher &m_launcher;

@@ -7,8 +7,11 @@
 
 namespace vorlane {
 
-PageIndexLoader::PageIndexLoader(QString applicationFolder, Files &files, CourseRows &rows, ProgressStrip *strip)
-    : m_folder(WithFinalSlash(applicationFolder)), m_files(files), m_rows(rows), m_strip(strip)
+PageIndexLoader::PageIndexLoader(QString applicationFolder, Files &files, CourseRows &rows,
+                                 ProgressStrip *strip, QString stateFolder)
+    : m_folder(WithFinalSlash(applicationFolder)),
+      m_stateFolder(stateFolder.isEmpty() ? m_folder : WithFinalSlash(stateFolder)), m_files(files),
+      m_rows(rows), m_strip(strip)
 {
 }
 
@@ -32,7 +35,7 @@ void PageIndexLoader::fill(double numerator, double denominator)
 
 PageIndexLoader::Source PageIndexLoader::LoadPageIndex(PageIndex &index)
 {
-    const StateFile state(m_folder);
+    const StateFile state(m_stateFolder);
     const std::optional<QString> cache = m_files.resolve(m_folder + cacheFileName());
     if (state.indexCacheState() == u"VOIR" || !cache) {
         BuildPageIndex(index);
@@ -76,7 +79,7 @@ void PageIndexLoader::BuildPageIndex(PageIndex &index)
     const RecordFile file(m_folder + cacheFileName());
     file.writeMany(records); // an empty table still leaves an (empty) cache file
 
-    StateFile(m_folder).setIndexCacheState(QStringLiteral("VU"));
+    StateFile(m_stateFolder).setIndexCacheState(QStringLiteral("VU"));
     if (m_strip)
         m_strip->finish();
 }

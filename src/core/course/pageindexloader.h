@@ -35,7 +35,10 @@ class PageIndexLoader {
 public:
     enum class Source { Cache, Rebuilt };
 
-    PageIndexLoader(QString applicationFolder, Files &files, CourseRows &rows, ProgressStrip *strip = nullptr);
+    // The cache file is in `applicationFolder` (the course's folder); the state
+    // file in `stateFolder` (the program's), the same folder when empty.
+    PageIndexLoader(QString applicationFolder, Files &files, CourseRows &rows, ProgressStrip *strip = nullptr,
+                    QString stateFolder = {});
 
     static QString cacheFileName() { return QStringLiteral("LISTETS.MPC"); }
 
@@ -53,6 +56,7 @@ private:
     void fill(double numerator, double denominator);
 
     QString m_folder;
+    QString m_stateFolder;
     Files &m_files;
     CourseRows &m_rows;
     ProgressStrip *m_strip;

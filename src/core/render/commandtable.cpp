@@ -1,6 +1,7 @@
 #include "core/render/commandtable.h"
 
 #include "core/render/bondcommands.h"
+#include "core/render/exocommands.h"
 #include "core/render/formulacommands.h"
 #include "core/render/linkcommands.h"
 #include "core/render/pagerenderer.h"
@@ -143,11 +144,11 @@ const std::array kTests = {
     // Window caption, video, test controls
     CommandTable::Test{u"TITBAR", Prefix, [](R &r, V c) { WindowCommands::titleBar(r, c); }},
     CommandTable::Test{u"VIDEO", Prefix, [](R &r, V c) { WindowCommands::video(r, c); }},
-    CommandTable::Test{u"EXOOP", Prefix, nullptr},
-    CommandTable::Test{u"EXOCK", Prefix, nullptr},
-    CommandTable::Test{u"EXOTX", Prefix, nullptr},
-    CommandTable::Test{u"EXOLI", Prefix, nullptr},
-    CommandTable::Test{u"EXOVI", Prefix, nullptr},
+    CommandTable::Test{u"EXOOP", Prefix, [](R &r, V) { ExoCommands::option(r); }},
+    CommandTable::Test{u"EXOCK", Prefix, [](R &r, V) { ExoCommands::check(r); }},
+    CommandTable::Test{u"EXOTX", Prefix, [](R &r, V) { ExoCommands::text(r); }},
+    CommandTable::Test{u"EXOLI", Prefix, [](R &r, V c) { ExoCommands::link(r, c); }},
+    CommandTable::Test{u"EXOVI", Prefix, [](R &r, V c) { ExoCommands::video(r, c); }},
 };
 
 } // namespace

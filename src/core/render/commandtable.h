@@ -12,9 +12,6 @@ class PageRenderer;
 // first letter is C also sets the text colour, for instance). A test matches
 // when the command text begins with its tag (prefix) or equals it (exact);
 // comparisons are case-sensitive. A command that matches nothing does nothing.
-//
-// The commands of the test window (EXOOP, EXOCK, EXOTX, EXOLI, EXOVI) are in
-// the table with no action yet.
 class CommandTable {
 public:
     using Handler = void (*)(PageRenderer &renderer, QStringView command);

@@ -46,8 +46,13 @@ public:
     bool videoFrameShown() const { return m_videoFrame; }
     const QString &videoName() const { return m_videoName; }
 
+    // The test window's answer controls, all hidden at first: a body drawn
+    // here places them as the test window would.
+    TestControls *testControls() override { return &m_testControls; }
+
 private:
     TraceLog *m_trace;
+    TestControls m_testControls;
     QString m_dataFolder;
     std::vector<std::unique_ptr<DrawingSurface>> m_surfaces;
     LinkElements m_links;

@@ -2,6 +2,7 @@
 
 #include "core/render/floatmenu.h"
 #include "core/render/linkelements.h"
+#include "core/render/testcontrols.h"
 #include "core/surface/drawingsurface.h"
 #include "core/surface/twips.h"
 
@@ -116,27 +117,17 @@ public:
     // fixed border and shows the video frame `label15` with its bar empty.
     virtual void showVideoFrame(const QString &name) { Q_UNUSED(name); }
 
-    // Answer controls of the test window.
-    enum class TestControl { Option, Check, Text, Image1, Label, IcoVideo };
-    // Places the control at (left, top) on `container` and shows it; Option
-    // and Check take the first element not yet visible. Returns its width in
-    // twips, or nullopt when nothing was placed (no such control, or every
-    // element is visible already).
-    virtual std::optional<double> placeTestControl(DrawingSurface &container, TestControl kind, double left,
-                                                   double top, const QString &caption, const QString &tag,
-                                                   const QString &toolTip, const FontSpec &font,
-                                                   const QColor &colour)
+    // ---- Answer controls of the test window (EXOOP, EXOCK, EXOTX, EXOLI, EXOVI) --
+
+    // The test window's answer controls, or nullptr when this window has none
+    // (the course window, printing): the EXO commands then place nothing.
+    virtual TestControls *testControls() { return nullptr; }
+    // A control of testControls() has just been placed and made visible
+    // (`index` 0 to 4 for option buttons and check boxes, -1 otherwise).
+    virtual void testControlShown(TestControls::Kind kind, int index)
     {
-        Q_UNUSED(container);
         Q_UNUSED(kind);
-        Q_UNUSED(left);
-        Q_UNUSED(top);
-        Q_UNUSED(caption);
-        Q_UNUSED(tag);
-        Q_UNUSED(toolTip);
-        Q_UNUSED(font);
-        Q_UNUSED(colour);
-        return std::nullopt;
+        Q_UNUSED(index);
     }
 };
 
