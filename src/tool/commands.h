@@ -19,6 +19,8 @@ int renderCourseCommand(const QStringList &args); // render --course DIR --page 
 int evalCommand(const QStringList &args); // eval [--radians] EXPR
 int calcCommand(const QStringList &args); // calc [--radians] [--scientific] EXPR
 int renderMarkupCommand(const QStringList &args);
+// video FILE [--frame N] [--step K] [--png OUT]
+int videoCommand(const QStringList &args);
 
 // Writes to standard output / standard error in UTF-8.
 void out(const QString &text);

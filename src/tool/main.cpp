@@ -52,6 +52,7 @@ int main(int argc, char **argv)
         {QStringLiteral("eval"), evalCommand},
         {QStringLiteral("calc"), calcCommand},
         {QStringLiteral("render-markup"), renderMarkupCommand},
+        {QStringLiteral("video"), videoCommand},
     };
     const auto it = commands.find(command);
     if (it == commands.end()) {

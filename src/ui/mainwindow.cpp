@@ -14,6 +14,7 @@
 #include "ui/progressstrip.h"
 #include "ui/surfaceview.h"
 #include "ui/toolicons.h"
+#include "ui/videopanel.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -277,6 +278,9 @@ void MainWindow::buildControls()
     m_code->setReadOnly(true);
     m_code->setGeometry(10, 194, 380, 96);
     m_framebase->hide();
+
+    m_video = std::make_unique<VideoPanel>(*this, m_session, m_rows, m_disc, m_desktop.files, m_desktop.prompts,
+                                           m_videoFrame, m_illus);
 
     // Moving the mouse over the window or one of its page areas clears the
     // emphasis of every text link.
@@ -565,7 +569,7 @@ void MainWindow::resetDrawing()
 {
     m_renderer.setSurface(&m_body->surface());
     m_session.render.printMode = false;
-    // The media control closes here once videos play.
+    m_video->closeForNewPage();
     m_videoFrame->hide();
     m_illus->setBordered(false);
     m_titre->surface().clear();
@@ -747,6 +751,7 @@ void MainWindow::showVideoFrame(const QString &name)
     update();
     m_illus->setBordered(true);
     m_videoFrame->show();
+    m_video->resetProgress();
 }
 
 } // namespace vorlane

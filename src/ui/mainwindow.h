@@ -21,6 +21,7 @@
 
 #include <QWidget>
 #include <array>
+#include <memory>
 
 class QCheckBox;
 class QGroupBox;
@@ -36,6 +37,7 @@ namespace vorlane {
 class LinkElement;
 class ProgressStripWidget;
 class SurfaceView;
+class VideoPanel;
 
 // What the course window reaches of the desktop.
 struct DesktopServices {
@@ -102,6 +104,8 @@ public:
     QMenu *floatingMenu() const { return m_flottant; }
     const QString &contentsTag() const { return m_command2Tag; }
     const QString &applicationFolder() const { return m_folder; }
+    // The video controls (media control, transport panel, projector, menu).
+    VideoPanel *videoPanel() const { return m_video.get(); }
 
     // ---- StartupWindow ---------------------------------------------------------
     void copyLinkPointers() override;
@@ -221,6 +225,8 @@ private:
     QLineEdit *m_finimp = nullptr;
     std::array<QCheckBox *, 4> m_checks{}; // Checkpre, Checksui, Checkimp, Checkmot
     QPlainTextEdit *m_code = nullptr;
+
+    std::unique_ptr<VideoPanel> m_video;
 };
 
 } // namespace vorlane
