@@ -45,7 +45,7 @@ protected:
     }
     QWidget *videoFrame() const { return window->findChild<QWidget *>(QStringLiteral("label15")); }
     void click(int button) { panel->button(button)->click(); }
-    bool cursorIsNormal() const { return !window->testAttribute(Qt::WA_SetCursor); }
+    bool cursorIsNormal() const { return window->cursor().shape() == Qt::ArrowCursor; }
 
     VideoPanel *panel = nullptr;
 };
