@@ -14,7 +14,7 @@ PACKAGES=(
   # fonts the pages are drawn with
   fonts-liberation2 fonts-comic-neue fonts-dejavu-core fonts-urw-base35 fonts-noto-core
   # running and testing
-  xvfb xauth x11-utils imagemagick poppler-utils ffmpeg
+  xvfb xauth x11-utils imagemagick poppler-utils ffmpeg xdotool
 )
 
 missing=()
