@@ -25,6 +25,7 @@ int renderMarkupCommand(const QCommandLineParser &args); // render-markup [optio
 int searchCommand(const QCommandLineParser &args);       // search --course DIR [--all] [--sans-accents] WORDS
 int printCommand(const QCommandLineParser &args);        // print --course DIR --page N --pdf FILE
 int answerCommand(const QCommandLineParser &args);       // answer --solution S TYPED
+int videoCommand(const QCommandLineParser &args);        // video FILE [--frame N] [--step K] [--png OUT]
 
 // Writes to standard output / standard error in UTF-8.
 void out(const QString &text);

@@ -2,6 +2,7 @@
 
 #include "ui/linkelement.h"
 #include "ui/mainwindow.h"
+#include "ui/videopanel.h"
 #include "ui/surfaceview.h"
 #include "ui/toolicons.h"
 
@@ -70,7 +71,7 @@ void CoursePageView::resetDrawing()
     Session &session = m_window.session();
     m_window.renderer().setSurface(&m_window.body()->surface());
     session.render.printMode = false;
-    // The media control closes here once videos play.
+    m_window.videoPanel()->closeForNewPage();
     m_window.videoFrame()->hide();
     m_window.illustration()->setBordered(false);
     m_window.titleBand()->surface().clear();

@@ -5,6 +5,7 @@
 #include "core/surface/fontmeasurer.h"
 #include "ui/linkelement.h"
 #include "ui/mainwindow.h"
+#include "ui/videopanel.h"
 #include "ui/surfaceview.h"
 
 namespace vorlane {
@@ -105,6 +106,7 @@ void CourseRenderHost::showVideoFrame(const QString &name)
     m_window.update();
     m_window.illustration()->setBordered(true);
     m_window.videoFrame()->show();
+    m_window.videoPanel()->resetProgress();
 }
 
 } // namespace vorlane

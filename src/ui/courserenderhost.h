@@ -31,6 +31,9 @@ public:
     void setCaption(const QString &text) override;
     void showVideoFrame(const QString &name) override;
 
+    // Where pictures and videos are looked for.
+    DiscLocator &disc() { return m_disc; }
+
 private:
     SurfaceView *viewOf(const QString &surfaceName) const;
 

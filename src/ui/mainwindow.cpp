@@ -13,6 +13,7 @@
 #include "ui/progressstrip.h"
 #include "ui/searchwindow.h"
 #include "ui/surfaceview.h"
+#include "ui/videopanel.h"
 
 #include <QCoreApplication>
 #include <QMenu>
@@ -108,6 +109,8 @@ MainWindow::MainWindow(QString applicationFolder, Session &session, CourseRows &
     connect(m_scroll, &QScrollBar::valueChanged, this, [this](int v) { m_body->move(m_body->x(), -v); });
     m_illus->setSeeThroughWhenBlank(true);
     buildLinks();
+    m_video = std::make_unique<VideoPanel>(*this, m_session, m_rows, m_renderHost.disc(), m_desktop.files,
+                                           m_desktop.prompts, m_videoFrame, m_illus);
     new PrintMenu(m_controls->get<QToolButton>(u"CommandIMPRIME"_s),
                   {m_rows, m_session.pageIndex, m_session.render, m_renderHost}, m_desktop.prompts);
 

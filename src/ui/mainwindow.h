@@ -34,6 +34,7 @@ namespace vorlane {
 class LinkElement;
 class ProgressStripWidget;
 class SurfaceView;
+class VideoPanel;
 
 // What the course window reaches of the desktop.
 struct DesktopServices {
@@ -107,6 +108,8 @@ public:
     const QString &contentsTag() const { return m_pageView.contentsTag(); }
     const QString &applicationFolder() const { return m_folder; }
     const QString &courseFolder() const { return m_courseFolder; }
+    // The video controls (media control, transport panel, projector, menu).
+    VideoPanel *videoPanel() const { return m_video.get(); }
     Session &session() const { return m_session; }
     const DesktopServices &desktop() const { return m_desktop; }
     PageRenderer &renderer() { return m_renderer; }
@@ -172,6 +175,8 @@ private:
 
     bool m_loaded = false;
     bool m_applyingSize = false;
+
+    std::unique_ptr<VideoPanel> m_video;
 };
 
 } // namespace vorlane
