@@ -345,9 +345,10 @@ void ExoWindow::open(const QRect &courseGeometry, int screenWidthPx)
 }
 
 void ExoWindow::run(QWidget &courseWindow, Session &session, RenderHost *courseHost, Prompts &prompts,
-                    const QString &folder, int screenWidthPx)
+                    Desktop &desktop, const QString &folder, int screenWidthPx)
 {
     Options options;
+    options.desktop = &desktop;
     options.authoring = session.exercise.authoring;
     ExoWindow window(session, courseHost, prompts, folder, options, &courseWindow);
     window.open(courseWindow.frameGeometry(), screenWidthPx);
@@ -468,7 +469,9 @@ void ExoWindow::openCalculator()
         m_options.calculator();
         return;
     }
-    Machine machine(m_session, this);
+    if (!m_options.desktop)
+        return; // a window made without the desktop (tests) has no calculator
+    Machine machine(m_session, *m_options.desktop, this);
     const QWidget *course = parentWidget() ? parentWidget() : this;
     // Right of the course window by 240 twips, 1800 twips below its top.
     machine.move(course->x() + course->width() - machine.width() - 240 / int(kTwips),

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "core/course/session.h"
+#include "core/app/session.h"
+#include "core/platform/desktop.h"
 #include "core/exercises/exerciseflow.h"
 #include "core/exercises/exerciseview.h"
 #include "core/exercises/testdatabase.h"
@@ -39,6 +40,8 @@ public:
         std::function<std::unique_ptr<PopupTimer>()> popupTimer;
         // Runs instead of the calculator window (tests); empty: the calculator.
         std::function<void()> calculator;
+        // What the calculator beeps through.
+        Desktop *desktop = nullptr;
     };
 
     // `courseHost` finds the pictures a question names (the course window's
@@ -53,7 +56,7 @@ public:
     // What the course window's dispatcher runs: opens the window over
     // `courseWindow` and shows it modally until it closes.
     static void run(QWidget &courseWindow, Session &session, RenderHost *courseHost, Prompts &prompts,
-                    const QString &folder, int screenWidthPx);
+                    Desktop &desktop, const QString &folder, int screenWidthPx);
 
     ExerciseFlow &flow() { return *m_flow; }
     SurfaceView *picture2() const { return m_picture2; }

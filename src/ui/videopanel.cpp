@@ -3,7 +3,8 @@
 #include "core/app/disclocator.h"
 #include "core/course/pagedisplay.h"
 #include "core/course/pagerecord.h"
-#include "core/course/session.h"
+#include "core/app/session.h"
+#include "ui/coursepageview.h"
 #include "ui/mainwindow.h"
 #include "ui/surfaceview.h"
 #include "ui/toolicons.h"
@@ -189,7 +190,7 @@ int VideoPanel::progressTrackWidth() const
 
 void VideoPanel::setBusyPointer(bool busy)
 {
-    m_window.setBusyPointer(busy);
+    m_window.renderHost().setBusyPointer(busy);
 }
 
 void VideoPanel::setButtonBusy(int button, bool busy)
@@ -225,11 +226,12 @@ void VideoPanel::redrawPage()
 {
     // The page is drawn again from the top, in place, as its display drew it:
     // a second pass without clearing would append the body below itself.
-    m_window.clearLinks();
-    m_window.resetDrawing();
+    CoursePageView &view = m_window.pageView();
+    view.clearLinks();
+    view.resetDrawing();
     m_session.floatMenu.clear();
-    m_window.renderBody(PageRecord::read(m_rows).code);
-    m_window.applyPageArea(ComputePageArea(m_window.pageAreaInputs()));
+    view.renderBody(PageRecord::read(m_rows).code);
+    view.applyPageArea(ComputePageArea(view.pageAreaInputs()));
 }
 
 void VideoPanel::LocateVideoFile(QString &name)

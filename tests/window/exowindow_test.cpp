@@ -2,7 +2,7 @@
 // abandon question, and screenshots of a question, a wrong answer and the score.
 
 #include "core/course/coursesources.h"
-#include "core/course/session.h"
+#include "core/app/session.h"
 #include "fakes/fakeplatform.h"
 #include "testsupport.h"
 #include "ui/cjustewindow.h"
