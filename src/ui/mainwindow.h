@@ -104,6 +104,7 @@ public:
     const QString &contentsTag() const { return m_pageView.contentsTag(); }
     const QString &applicationFolder() const { return m_folder; }
     Session &session() const { return m_session; }
+    CourseRows &rows() const { return m_rows; }
     const DesktopServices &desktop() const { return m_desktop; }
     PageRenderer &renderer() { return m_renderer; }
 
@@ -121,11 +122,8 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
-    class LoadSteps;
-
     void buildLinks();
     void onControlClicked(const ControlSpec &control);
-    void showCover();
     void applyResizeRules();
     void onTextLinkClicked(int index);
     void onPictureLinkClicked(int index);

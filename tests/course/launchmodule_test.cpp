@@ -36,11 +36,9 @@ INSTANTIATE_TEST_SUITE_P(
                       CodeCase{500, 50, ""},               // multiple of 10: no file, module not reduced
                       CodeCase{70, 7, ""},                 // the web-site button
                       CodeCase{11, 1, "Exercice 01."},     // module 1 has no file code
-                      CodeCase{19, 1, "Exercice 09."},
-                      CodeCase{245, 24, "Exercice 05.E44"},
-                      CodeCase{559, 5, "Exercice 18."},    // 55 - 50 = 5, 9 + 9
-                      CodeCase{227, 22, "Exercice 07.E05"},
-                      CodeCase{0, 0, ""}),
+                      CodeCase{19, 1, "Exercice 09."}, CodeCase{245, 24, "Exercice 05.E44"},
+                      CodeCase{559, 5, "Exercice 18."}, // 55 - 50 = 5, 9 + 9
+                      CodeCase{227, 22, "Exercice 07.E05"}, CodeCase{0, 0, ""}),
     [](const ::testing::TestParamInfo<CodeCase> &info) { return "code" + std::to_string(info.param.code); });
 
 TEST(CompanionExecutableTest, EighteenModulesHaveOneEach)
@@ -152,8 +150,9 @@ TEST_F(LaunchModuleTest, AnotherRunningModuleAsksForConfirmationAndNoLeavesEvery
 
     EXPECT_EQ(launcher.LaunchModule(23), ModuleLauncher::Outcome::Declined);
     ASSERT_EQ(prompts.asked.size(), 1);
-    EXPECT_EQ(prompts.asked[0].text,
-              QString::fromUtf8("Confirmez-vous cette commande ?\nIl y a déjà un module en cours d'exécution."));
+    EXPECT_EQ(
+        prompts.asked[0].text,
+        QString::fromUtf8("Confirmez-vous cette commande ?\nIl y a déjà un module en cours d'exécution."));
     EXPECT_EQ(prompts.asked[0].title, u"Vorlane");
     EXPECT_EQ(prompts.asked[0].icon, MessageIcon::Question);
     EXPECT_EQ(prompts.asked[0].buttons, MessageButtons::YesNo);
