@@ -28,6 +28,8 @@ public:
 
     // The widget of the first row of that name, or nullptr.
     QWidget *widget(const QString &name) const;
+    // The widget of row `row` of the table, or nullptr past its end.
+    QWidget *widgetAt(size_t row) const { return row < m_widgets.size() ? m_widgets[row] : nullptr; }
     template <class W>
     W *get(const QString &name) const
     {

@@ -1,12 +1,10 @@
 #include "ui/mainwindow.h"
 
-#include "core/app/courseload.h"
 #include "core/app/coursetools.h"
 #include "core/app/windowrules.h"
-#include "core/course/pageindexloader.h"
 #include "core/render/surfacenames.h"
-#include "core/render/titleband.h"
 #include "ui/calc/machine.h"
+#include "ui/courseloadwindow.h"
 #include "ui/linkelement.h"
 #include "ui/printmenu.h"
 #include "ui/releaseaction.h"
@@ -15,7 +13,6 @@
 #include "ui/surfaceview.h"
 #include "ui/videopanel.h"
 
-#include <QCoreApplication>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -43,28 +40,6 @@ QToolButton[band="true"]:hover { background: rgba(255, 255, 255, 150); border-co
 )";
 
 } // namespace
-
-// The window's side of the load sequence.
-class MainWindow::LoadSteps final : public CourseLoadSteps {
-public:
-    explicit LoadSteps(MainWindow &w) : m_w(w) {}
-    void showCover() override { m_w.showCover(); }
-    void paintTitleBands(int style) override { TitleBand::PaintTitleBand(m_w.m_renderHost, style); }
-    void loadPageIndex() override
-    {
-        PageIndexLoader(m_w.m_courseFolder, m_w.m_desktop.files, m_w.m_rows, m_w.m_strip, m_w.m_folder)
-            .LoadPageIndex(m_w.m_session.pageIndex);
-    }
-    void navigate(const QString &code) override { m_w.navigate(code); }
-    void showPageArea() override
-    {
-        m_w.m_frame->show();
-        m_w.m_illus->show();
-    }
-
-private:
-    MainWindow &m_w;
-};
 
 MainWindow::MainWindow(QString applicationFolder, Session &session, CourseRows &rows, CourseOpener &opener,
                        DesktopServices services, QWidget *parent, QString courseFolder)
@@ -199,7 +174,7 @@ void MainWindow::onControlClicked(const ControlSpec &control)
         if (const auto refusal = CourseTools::updateRefusal(m_folder))
             m_desktop.prompts.ask(*refusal);
     } else if (command == CourseCommand::Search) {
-        if (const auto target = SearchWindow::openFromCourseWindow(*this, m_session, m_folder))
+        if (const auto target = SearchWindow::openFromCourseWindow(*this, m_session, m_courseFolder))
             navigate(*target);
         m_session.searchHighlight.reset(); // marked on that page only
     } else if (command == CourseCommand::Quit) {
@@ -214,30 +189,9 @@ bool MainWindow::load()
     StartupContext context{m_folder,          m_session,       m_desktop.screen, m_desktop.files,
                            m_desktop.prompts, m_startupWindow, m_opener};
     context.courseFolder = m_courseFolder;
-    LoadSteps steps(*this);
+    CourseLoadWindow steps(*this);
     m_loaded = RunCourseLoad(context, steps);
     return m_loaded;
-}
-
-void MainWindow::showCover()
-{
-    m_frame->hide();
-    m_illus->hide();
-    m_framebase->hide();
-    LinkElement *cover = m_images[0];
-    QImage image;
-    if (const auto path = m_desktop.files.resolve(m_folder + u"couvT.jpg"_s))
-        image.load(*path);
-    cover->setParent(this);
-    cover->setPixmap(QPixmap::fromImage(image));
-    cover->resize(image.isNull() ? QSize(0, 0) : image.size());
-    cover->move((width() - cover->width()) / 2, (height() - cover->height()) / 2);
-    cover->show();
-    cover->raise();
-    m_strip->move((width() - m_strip->width()) / 2, cover->y() + cover->height());
-    m_strip->raise();
-    show();
-    QCoreApplication::processEvents();
 }
 
 void MainWindow::navigate(const QString &code)

@@ -111,6 +111,7 @@ public:
     // The video controls (media control, transport panel, projector, menu).
     VideoPanel *videoPanel() const { return m_video.get(); }
     Session &session() const { return m_session; }
+    CourseRows &rows() const { return m_rows; }
     const DesktopServices &desktop() const { return m_desktop; }
     PageRenderer &renderer() { return m_renderer; }
 
@@ -128,11 +129,8 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
-    class LoadSteps;
-
     void buildLinks();
     void onControlClicked(const ControlSpec &control);
-    void showCover();
     void applyResizeRules();
     void onTextLinkClicked(int index);
     void onPictureLinkClicked(int index);

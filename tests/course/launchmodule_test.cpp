@@ -153,8 +153,9 @@ TEST_F(LaunchModuleTest, AnotherRunningModuleAsksForConfirmationAndNoLeavesEvery
 
     EXPECT_EQ(launcher.LaunchModule(23), ModuleLauncher::Outcome::Declined);
     ASSERT_EQ(prompts.asked.size(), 1);
-    EXPECT_EQ(prompts.asked[0].text,
-              QString::fromUtf8("Confirmez-vous cette commande ?\nIl y a déjà un module en cours d'exécution."));
+    EXPECT_EQ(
+        prompts.asked[0].text,
+        QString::fromUtf8("Confirmez-vous cette commande ?\nIl y a déjà un module en cours d'exécution."));
     EXPECT_EQ(prompts.asked[0].title, u"Vorlane");
     EXPECT_EQ(prompts.asked[0].icon, MessageIcon::Question);
     EXPECT_EQ(prompts.asked[0].buttons, MessageButtons::YesNo);

@@ -157,14 +157,14 @@ TEST(DisplayPageTest, RebuildsThePageAreaInOrder)
 
     PageDisplay(session, rows, view).DisplayPage();
 
-    EXPECT_EQ(view.log, (QStringList{
-                            QStringLiteral("illustration 0"), QStringLiteral("body 0"), QStringLiteral("clearLinks"),
-                            QStringLiteral("scrollBar 0"), QStringLiteral("resetDrawing"),
-                            QStringLiteral("caption Vorlane - Dorvance"), QStringLiteral("forward 0"),
-                            QStringLiteral("back 0"), QStringLiteral("render"), QStringLiteral("layout"),
-                            QStringLiteral("chapter 1 0"), QStringLiteral("print 0"),
-                            QStringLiteral("contents PA0028 Sommaire"), QStringLiteral("illustration 1"),
-                            QStringLiteral("body 1")}));
+    EXPECT_EQ(view.log,
+              (QStringList{QStringLiteral("illustration 0"), QStringLiteral("body 0"),
+                           QStringLiteral("clearLinks"), QStringLiteral("scrollBar 0"),
+                           QStringLiteral("resetDrawing"), QStringLiteral("caption Vorlane - Dorvance"),
+                           QStringLiteral("forward 0"), QStringLiteral("back 0"), QStringLiteral("render"),
+                           QStringLiteral("layout"), QStringLiteral("chapter 1 0"), QStringLiteral("print 0"),
+                           QStringLiteral("contents PA0028 Sommaire"), QStringLiteral("illustration 1"),
+                           QStringLiteral("body 1")}));
     EXPECT_EQ(view.rendered, u"Page 40\u00b6\r\n");
     EXPECT_FALSE(session.videoOpen);
     EXPECT_TRUE(session.floatMenu.cell(3, 2, 1).isEmpty());
@@ -191,17 +191,17 @@ TEST_P(ContentsButtonTest, LeadsToTheTableOfContents)
     rows.moveFirst();
     RecordingView view;
     PageDisplay(session, rows, view).DisplayPage();
-    EXPECT_TRUE(view.log.contains(QStringLiteral("contents ") + QString::fromUtf8(c.tag) + u' ' + QString::fromUtf8(c.caption)))
+    EXPECT_TRUE(view.log.contains(QStringLiteral("contents ") + QString::fromUtf8(c.tag) + u' ' +
+                                  QString::fromUtf8(c.caption)))
         << view.log.join(u" | ").toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, ContentsButtonTest,
-                         ::testing::Values(ContentsCase{"0", "PA0001", "Accueil"}, ContentsCase{"", "PA0001", "Accueil"},
-                                           ContentsCase{"-4", "PA0001", "Accueil"},
-                                           ContentsCase{"1", "PA0001", "Accueil"},
-                                           ContentsCase{"12", "PA0012", "Sommaire"},
-                                           ContentsCase{"161", "PA0161", "Sommaire"},
-                                           ContentsCase{"12345", "PA12345", "Sommaire"}));
+INSTANTIATE_TEST_SUITE_P(
+    Values, ContentsButtonTest,
+    ::testing::Values(ContentsCase{"0", "PA0001", "Accueil"}, ContentsCase{"", "PA0001", "Accueil"},
+                      ContentsCase{"-4", "PA0001", "Accueil"}, ContentsCase{"1", "PA0001", "Accueil"},
+                      ContentsCase{"12", "PA0012", "Sommaire"}, ContentsCase{"161", "PA0161", "Sommaire"},
+                      ContentsCase{"12345", "PA12345", "Sommaire"}));
 
 TEST(DisplayPageTest, TallBodyGetsTheScrollBar)
 {
@@ -220,7 +220,10 @@ TEST(DisplayPageTest, TallBodyGetsTheScrollBar)
 
 class NullHost final : public NavigatorHost {
 public:
-    void setBusyPointer(bool busy) override { log << (busy ? QStringLiteral("busy") : QStringLiteral("idle")); }
+    void setBusyPointer(bool busy) override
+    {
+        log << (busy ? QStringLiteral("busy") : QStringLiteral("idle"));
+    }
     void runTestWindow() override
     {
         log << QStringLiteral("test %1").arg(handOff->pendingExercise);
@@ -327,8 +330,9 @@ TEST_F(NavigateTest, ExoOpensTheTestWindowAndFollowsTheReturnPage)
     EXPECT_EQ(handOff.pendingExercise, 4);
     EXPECT_EQ(code, u"PA0028");
     EXPECT_EQ(rows.absolutePosition(), 2);
-    EXPECT_EQ(host.log, (QStringList{QStringLiteral("busy"), QStringLiteral("test 4"), QStringLiteral("recall 1"),
-                                     QStringLiteral("busy"), QStringLiteral("idle")}));
+    EXPECT_EQ(host.log,
+              (QStringList{QStringLiteral("busy"), QStringLiteral("test 4"), QStringLiteral("recall 1"),
+                           QStringLiteral("busy"), QStringLiteral("idle")}));
 }
 
 TEST_F(NavigateTest, ExoKeepsATestInProgressAndWithoutReturnHidesTheRecall)
@@ -346,8 +350,9 @@ TEST_F(NavigateTest, OrderForms)
 {
     navigator.Navigate(QStringLiteral("BDC"));
     navigator.Navigate(QStringLiteral("BD2x"));
-    EXPECT_EQ(host.log, (QStringList{QStringLiteral("busy"), QStringLiteral("form 1"), QStringLiteral("idle"),
-                                     QStringLiteral("busy"), QStringLiteral("form 2"), QStringLiteral("idle")}));
+    EXPECT_EQ(host.log,
+              (QStringList{QStringLiteral("busy"), QStringLiteral("form 1"), QStringLiteral("idle"),
+                           QStringLiteral("busy"), QStringLiteral("form 2"), QStringLiteral("idle")}));
 }
 
 TEST(PageTargetTest, FourDigitsAtLeast)

@@ -38,7 +38,8 @@ protected:
         StateFile(folder).resetAtStartup();
         // Two companion programs: each shows a window with its own title.
         companion(QStringLiteral("ONDES.EXE"), QStringLiteral("Module ondes"), QStringLiteral("+20+20"));
-        companion(QStringLiteral("PERIODIQ.EXE"), QStringLiteral("Module periodique"), QStringLiteral("+40+40"));
+        companion(QStringLiteral("PERIODIQ.EXE"), QStringLiteral("Module periodique"),
+                  QStringLiteral("+40+40"));
     }
 
     void TearDown() override
@@ -138,7 +139,8 @@ TEST_F(BringToFrontTest, TopWindowsListsTitlesAndQuitClosesTheWindow)
 
     X11TopWindows top;
     const QList<TopWindow> listed = top.list();
-    const auto it = std::find_if(listed.begin(), listed.end(), [&](const TopWindow &w) { return w.id == ondes[0]; });
+    const auto it =
+        std::find_if(listed.begin(), listed.end(), [&](const TopWindow &w) { return w.id == ondes[0]; });
     ASSERT_NE(it, listed.end());
     EXPECT_EQ(it->title, u"Module ondes");
 
@@ -158,7 +160,8 @@ TEST(ProcessTreeTest, HoldsTheProcessItsChildrenAndTheirChildren)
 {
     // sh -> sh -> sleep: the grandchild belongs to the tree of the first.
     QProcess p;
-    p.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("sh -c 'sleep 5; true' & wait")});
+    p.start(QStringLiteral("/bin/sh"),
+            {QStringLiteral("-c"), QStringLiteral("sh -c 'sleep 5; true' & wait")});
     ASSERT_TRUE(p.waitForStarted());
     QDeadlineTimer deadline(10000);
     QSet<qint64> tree;
