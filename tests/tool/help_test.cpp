@@ -19,6 +19,10 @@ const std::pair<const char *, const char *> kCommands[] = {
     {"index", "page index"},
     {"record", "record file"},
     {"build-course", "course sources"},
+    {"search", "search window"},
+    {"print", "PDF"},
+    {"answer", "typed answer"},
+    {"video", "media control"},
     {"help", "subcommands"},
 };
 
