@@ -26,7 +26,7 @@ export ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1
 
 # Seed corpora from the bundled course, the test data and a few hand-written inputs.
 corpus=build-fuzz/corpus
-rm -rf "$corpus" && mkdir -p "$corpus"/{markup,evaluator,recordfile,coursesource,rowchannel}
+rm -rf "$corpus" && mkdir -p "$corpus"/{markup,evaluator,recordfile,coursesource,rowchannel,answer,searchwords}
 for f in sample/pages/*.page sample/tests/*.test; do
   cp "$f" "$corpus/coursesource/"
 done
@@ -36,6 +36,17 @@ for f in sample/pages/*.page; do
 done
 cp fuzz/seeds/evaluator/* "$corpus/evaluator/"
 cp fuzz/seeds/recordfile/* "$corpus/recordfile/"
+# Solutions and typed answers of the bundled tests, and a few search entries.
+n=0
+for f in sample/tests/*.test; do
+  grep '^solution: ' "$f" | sed 's/^solution: //' | while IFS= read -r solution; do
+    n=$((n + 1))
+    printf '%s\0%s' "$solution" "$(tr a-z A-Z <<<"$solution")" >"$corpus/answer/$(basename "$f" .test)-$n"
+  done
+done
+printf 'champ, \xc3\xa9lectrique' >"$corpus/searchwords/comma"
+printf 'ion ion dilution' >"$corpus/searchwords/twice"
+printf '\xc3\x89LECTRIQUE + \xc5\x93uf' >"$corpus/searchwords/accents"
 n=0
 for f in tests/data/mdb/*.mdb; do
   build-fuzz/bin/vorlane-mdb-reader --tables "$f" "$corpus/rowchannel/tables$n" >/dev/null 2>&1 || true
@@ -48,7 +59,7 @@ find "$corpus" -type f -empty -delete
 
 status=0
 printf '%-14s %10s %8s %8s %s\n' target runs cov ft findings
-for target in markup evaluator recordfile coursesource rowchannel; do
+for target in markup evaluator recordfile coursesource rowchannel answer searchwords; do
   artifacts=build-fuzz/findings/$target
   mkdir -p "$artifacts"
   log=build-fuzz/fuzz_$target.log
