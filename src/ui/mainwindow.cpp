@@ -1,16 +1,19 @@
 #include "ui/mainwindow.h"
 
+#include "core/app/windowrules.h"
+#include "core/companions/updatedescription.h"
 #include "core/course/floatingmenu.h"
 #include "core/course/pageindexloader.h"
 #include "core/records/statefile.h"
 #include "core/render/datapictures.h"
 #include "core/render/titleband.h"
-#include "core/app/windowrules.h"
 #include "core/surface/fontmapper.h"
 #include "core/surface/fontmeasurer.h"
 #include "ui/alertwindow.h"
 #include "ui/calc/machine.h"
+#include "ui/companions/updatewindow.h"
 #include "ui/linkelement.h"
+#include "ui/orders/orderformwindow.h"
 #include "ui/progressstrip.h"
 #include "ui/surfaceview.h"
 #include "ui/toolicons.h"
@@ -129,7 +132,8 @@ void MainWindow::buildControls()
     // On every change and while dragging, the body's top is minus the value.
     connect(m_scroll, &QScrollBar::valueChanged, this, [this](int v) { m_body->move(m_body->x(), -v); });
 
-    m_illus = new SurfaceView(QStringLiteral("PICTUREILLUS"), kIllustration.width(), kIllustration.height(), this);
+    m_illus =
+        new SurfaceView(QStringLiteral("PICTUREILLUS"), kIllustration.width(), kIllustration.height(), this);
     m_illus->setSeeThroughWhenBlank(true);
     m_illus->move(2, kTitre.bottom() + 1 + (m_frame->height() - kIllustration.height()) / 2);
 
@@ -181,12 +185,12 @@ void MainWindow::buildControls()
                               QStringLiteral("Chimie"), {284, 5, 86, 30});
     auto *search = toolButton(bar, "command4", g(G::Search), QStringLiteral("Moteur de recherche"), {},
                               {560, 5, 30, 30});
-    auto *calculator = toolButton(bar, "Command3", g(G::Calculator), QString::fromUtf8("Machine à calculer"), {},
-                                  {594, 5, 30, 30});
-    m_print = toolButton(bar, "CommandIMPRIME", g(G::Printer), QStringLiteral("Imprimer ou configurer l'imprimante"),
-                         {}, {628, 5, 30, 30});
-    auto *help = toolButton(bar, "Command10", g(G::Help), QStringLiteral("Aide pour utiliser le logiciel"), {},
-                            {662, 5, 30, 30});
+    auto *calculator = toolButton(bar, "Command3", g(G::Calculator), QString::fromUtf8("Machine à calculer"),
+                                  {}, {594, 5, 30, 30});
+    m_print = toolButton(bar, "CommandIMPRIME", g(G::Printer),
+                         QStringLiteral("Imprimer ou configurer l'imprimante"), {}, {628, 5, 30, 30});
+    auto *help = toolButton(bar, "Command10", g(G::Help), QStringLiteral("Aide pour utiliser le logiciel"),
+                            {}, {662, 5, 30, 30});
     auto *quit = toolButton(bar, "Command14", g(G::Quit), QStringLiteral("Quitter l'application"),
                             QStringLiteral("&Quitter"), {704, 5, 90, 30});
     Q_UNUSED(search);
@@ -197,10 +201,11 @@ void MainWindow::buildControls()
         b->setIconSize(QSize(16, 16));
         return b;
     };
-    m_avantcours = band(toolButton(this, "avantcours", g(G::ChapterPrevious),
-                                   QString::fromUtf8("Page précédente dans ce chapitre"), {}, {8, 573, 30, 24}));
-    m_suite = band(toolButton(this, "suite", g(G::ChapterNext), QStringLiteral("Page suivante dans ce chapitre"), {},
-                              {40, 573, 30, 24}));
+    m_avantcours =
+        band(toolButton(this, "avantcours", g(G::ChapterPrevious),
+                        QString::fromUtf8("Page précédente dans ce chapitre"), {}, {8, 573, 30, 24}));
+    m_suite = band(toolButton(this, "suite", g(G::ChapterNext),
+                              QStringLiteral("Page suivante dans ce chapitre"), {}, {40, 573, 30, 24}));
     m_avantcours->hide();
     m_suite->hide();
     m_btexo = new QLabel(this);
@@ -213,12 +218,13 @@ void MainWindow::buildControls()
     m_label16->setObjectName(QStringLiteral("Label16"));
     m_label16->setGeometry(108, 573, 130, 24);
     m_label16->hide();
-    auto *update = band(toolButton(this, "Command8", g(G::Update), QStringLiteral("Actualiser le logiciel"), {},
-                                   {628, 573, 30, 24}));
-    auto *web = band(toolButton(this, "Command12", g(G::Globe), QString::fromUtf8("Connexion au site web de l'éditeur"),
-                                {}, {660, 573, 30, 24}));
-    auto *credits = band(toolButton(this, "Command13", g(G::Info), {}, QString::fromUtf8("C&rédits"),
-                                    {694, 573, 98, 24}));
+    auto *update = band(toolButton(this, "Command8", g(G::Update), QStringLiteral("Actualiser le logiciel"),
+                                   {}, {628, 573, 30, 24}));
+    auto *web =
+        band(toolButton(this, "Command12", g(G::Globe),
+                        QString::fromUtf8("Connexion au site web de l'éditeur"), {}, {660, 573, 30, 24}));
+    auto *credits = band(
+        toolButton(this, "Command13", g(G::Info), {}, QString::fromUtf8("C&rédits"), {694, 573, 98, 24}));
 
     connect(m_avant, &QToolButton::clicked, this, [this] { m_history.Back(); });
     connect(m_apres, &QToolButton::clicked, this, [this] { m_history.Forward(); });
@@ -227,14 +233,16 @@ void MainWindow::buildControls()
         m_navigator.ChapterStep(double(m_session.currentOrder) + step);
         button->setCursor(m_labels[0]->cursor());
     };
-    connect(m_avantcours, &QToolButton::clicked, this, [this, chapterStep] { chapterStep(m_avantcours, -1); });
+    connect(m_avantcours, &QToolButton::clicked, this,
+            [this, chapterStep] { chapterStep(m_avantcours, -1); });
     connect(m_suite, &QToolButton::clicked, this, [this, chapterStep] { chapterStep(m_suite, 1); });
     connect(m_command2, &QToolButton::clicked, this, [this] { navigate(m_command2Tag); });
     connect(physique, &QToolButton::clicked, this, [this] { navigate(QStringLiteral("PAG028")); });
     connect(chimie, &QToolButton::clicked, this, [this] { navigate(QStringLiteral("PAG030")); });
     connect(credits, &QToolButton::clicked, this, [this] { navigate(QStringLiteral("PAG161")); });
     connect(web, &QToolButton::clicked, this, [this] { navigate(QStringLiteral("EXE070")); });
-    connect(calculator, &QToolButton::clicked, this, [this] { Machine::openFromCourseWindow(*this, m_session); });
+    connect(calculator, &QToolButton::clicked, this,
+            [this] { Machine::openFromCourseWindow(*this, m_session); });
     connect(help, &QToolButton::clicked, this, &MainWindow::onHelp);
     connect(update, &QToolButton::clicked, this, &MainWindow::onUpdate);
     connect(quit, &QToolButton::clicked, this, &QWidget::close);
@@ -292,8 +300,8 @@ void MainWindow::buildControls()
 
 bool MainWindow::load()
 {
-    StartupContext context{m_folder,         m_session, m_desktop.screen, m_desktop.files, m_desktop.prompts,
-                           *this,            m_opener};
+    StartupContext context{m_folder,          m_session, m_desktop.screen, m_desktop.files,
+                           m_desktop.prompts, *this,     m_opener};
     if (!StartupChecks(context))
         return false;
 
@@ -361,7 +369,7 @@ void MainWindow::applyResizeRules()
     if (m_applyingSize)
         return;
     const Qt::WindowStates s = windowState();
-    const WindowState state = s & Qt::WindowMinimized   ? WindowState::Minimized
+    const WindowState state = s & Qt::WindowMinimized                            ? WindowState::Minimized
                               : s & (Qt::WindowMaximized | Qt::WindowFullScreen) ? WindowState::Maximized
                                                                                  : WindowState::Normal;
     const ResizeResponse response = OnWindowResize(m_session, m_desktop.screen, state);
@@ -396,7 +404,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         linkHover(1000);
     }
     // The wheel scrolls the page as the scroll bar does.
-    if (event->type() == QEvent::Wheel && (watched == m_frame || watched == m_body) && m_scroll->isVisible()) {
+    if (event->type() == QEvent::Wheel && (watched == m_frame || watched == m_body) &&
+        m_scroll->isVisible()) {
         const auto *wheel = static_cast<QWheelEvent *>(event);
         m_scroll->setValue(m_scroll->value() - wheel->angleDelta().y() / 120 * 3 * m_scroll->singleStep());
         return true;
@@ -487,14 +496,15 @@ void MainWindow::onHelp()
 
 void MainWindow::onUpdate()
 {
-    if (StateFile(m_folder).anyModuleNotStopped()) {
-        m_desktop.prompts.ask({QString::fromUtf8("Pour effectuer une mise à jour, tous les modules du logiciel "
-                                                 "doivent être fermés"),
-                               QStringLiteral("Mise à jour impossible"), MessageIcon::Exclamation,
-                               MessageButtons::Ok});
+    if (const std::optional<Message> refusal = UpdateRefusal(StateFile(m_folder))) {
+        m_desktop.prompts.ask(*refusal);
         return;
     }
-    // The update window opens here once it exists.
+    UpdateWindow maj2001(m_folder, QCoreApplication::applicationFilePath(), m_desktop.files,
+                         m_desktop.processes, m_desktop.prompts, this);
+    maj2001.exec();
+    if (maj2001.endProgram())
+        QCoreApplication::exit(0); // the installer replaces the program's files
 }
 
 // ---- StartupWindow ------------------------------------------------------------
@@ -505,9 +515,15 @@ void MainWindow::copyLinkPointers()
         m_labels[size_t(i)]->setCursor(m_labels[0]->cursor());
 }
 
-void MainWindow::setWindowWidth(int pixels) { resize(pixels, height()); }
+void MainWindow::setWindowWidth(int pixels)
+{
+    resize(pixels, height());
+}
 
-void MainWindow::processEvents() { QCoreApplication::processEvents(); }
+void MainWindow::processEvents()
+{
+    QCoreApplication::processEvents();
+}
 
 bool MainWindow::showScreenAlert()
 {
@@ -541,9 +557,15 @@ void MainWindow::showRecord(const PageRecord &r)
     m_code->setPlainText(r.code);
 }
 
-void MainWindow::setIllustrationVisible(bool visible) { m_illus->setVisible(visible); }
+void MainWindow::setIllustrationVisible(bool visible)
+{
+    m_illus->setVisible(visible);
+}
 
-void MainWindow::setBodyVisible(bool visible) { m_body->setVisible(visible); }
+void MainWindow::setBodyVisible(bool visible)
+{
+    m_body->setVisible(visible);
+}
 
 void MainWindow::clearLinks()
 {
@@ -559,7 +581,10 @@ void MainWindow::clearLinks()
     }
 }
 
-void MainWindow::setScrollBarVisible(bool visible) { m_scroll->setVisible(visible); }
+void MainWindow::setScrollBarVisible(bool visible)
+{
+    m_scroll->setVisible(visible);
+}
 
 void MainWindow::resetDrawing()
 {
@@ -575,13 +600,25 @@ void MainWindow::resetDrawing()
     m_body->surface().setHeight(1000);
 }
 
-void MainWindow::setCaption(const QString &caption) { setWindowTitle(caption); }
+void MainWindow::setCaption(const QString &caption)
+{
+    setWindowTitle(caption);
+}
 
-void MainWindow::setBackEnabled(bool enabled) { m_avant->setEnabled(enabled); }
+void MainWindow::setBackEnabled(bool enabled)
+{
+    m_avant->setEnabled(enabled);
+}
 
-void MainWindow::setForwardEnabled(bool enabled) { m_apres->setEnabled(enabled); }
+void MainWindow::setForwardEnabled(bool enabled)
+{
+    m_apres->setEnabled(enabled);
+}
 
-void MainWindow::renderBody(const QString &body) { m_renderer.RenderPageText(body); }
+void MainWindow::renderBody(const QString &body)
+{
+    m_renderer.RenderPageText(body);
+}
 
 PageAreaInputs MainWindow::pageAreaInputs() const
 {
@@ -629,13 +666,17 @@ void MainWindow::setChapterButtons(bool previousVisible, bool nextVisible)
     m_suite->setVisible(nextVisible);
 }
 
-void MainWindow::setPrintEnabled(bool enabled) { m_print->setEnabled(enabled); }
+void MainWindow::setPrintEnabled(bool enabled)
+{
+    m_print->setEnabled(enabled);
+}
 
 void MainWindow::setContentsButton(const QString &tag, const QString &caption)
 {
     m_command2Tag = tag;
     m_command2->setText(caption);
-    m_command2->setIcon(ToolIcons::icon(caption == u"Accueil" ? ToolIcons::Glyph::Home : ToolIcons::Glyph::Contents));
+    m_command2->setIcon(
+        ToolIcons::icon(caption == u"Accueil" ? ToolIcons::Glyph::Home : ToolIcons::Glyph::Contents));
 }
 
 // ---- NavigatorHost ----------------------------------------------------------------
@@ -660,7 +701,10 @@ void MainWindow::setTestRecallVisible(bool visible)
     m_label16->setVisible(visible);
 }
 
-void MainWindow::showOrderForm(int form) { Q_UNUSED(form); }
+void MainWindow::showOrderForm(int form)
+{
+    OrderFormWindow::run(form, m_folder, this);
+}
 
 // ---- RenderHost -------------------------------------------------------------------
 
@@ -673,9 +717,15 @@ DrawingSurface *MainWindow::surface(const QString &name)
     return nullptr;
 }
 
-double MainWindow::twipsPerPixelX() const { return m_desktop.screen.twipsPerPixelX(); }
+double MainWindow::twipsPerPixelX() const
+{
+    return m_desktop.screen.twipsPerPixelX();
+}
 
-double MainWindow::twipsPerPixelY() const { return m_desktop.screen.twipsPerPixelY(); }
+double MainWindow::twipsPerPixelY() const
+{
+    return m_desktop.screen.twipsPerPixelY();
+}
 
 std::optional<Picture> MainWindow::dataPicture(const QString &name)
 {

@@ -72,7 +72,8 @@ bool parse(const QString &fileName, const QString &text, Parsed &out, SourceErro
             continue;
         const qsizetype colon = l.indexOf(u':');
         if (colon <= 0)
-            return fail(error, fileName, i + 1, QStringLiteral("expected \"key: value\", found \"%1\"").arg(l));
+            return fail(error, fileName, i + 1,
+                        QStringLiteral("expected \"key: value\", found \"%1\"").arg(l));
         const QString key = l.left(colon).trimmed();
         const QString value = l.mid(colon + 1).trimmed();
         if (out.sections.empty()) {
@@ -105,7 +106,8 @@ struct FieldReader {
         bool ok = false;
         const int v = value.toInt(&ok);
         if (!ok)
-            return fail(error, file, line, QStringLiteral("%1: \"%2\" is not a whole number").arg(key, value));
+            return fail(error, file, line,
+                        QStringLiteral("%1: \"%2\" is not a whole number").arg(key, value));
         out = v;
         return true;
     }
@@ -220,7 +222,8 @@ std::optional<ChapterTest> ParseTestSource(const QString &fileName, const QStrin
             bool ok = false;
             const int n = s.name.mid(8).trimmed().toInt(&ok);
             if (!ok || n < 1 || n > 100) {
-                fail(error, fileName, s.line, QStringLiteral("\"@@%1\": question numbers run from 1 to 100").arg(s.name));
+                fail(error, fileName, s.line,
+                     QStringLiteral("\"@@%1\": question numbers run from 1 to 100").arg(s.name));
                 return std::nullopt;
             }
             test.questions.push_back({});
@@ -252,6 +255,26 @@ std::optional<ChapterTest> ParseTestSource(const QString &fileName, const QStrin
     return test;
 }
 
+namespace {
+
+// The optional catalogue of the order forms.
+bool readCatalogue(const QString &path, CourseSources &out, SourceError *error)
+{
+    QFile f(path);
+    if (!f.exists())
+        return true;
+    if (!f.open(QIODevice::ReadOnly))
+        return fail(error, path, 0, QStringLiteral("cannot be read"));
+    int line = 0;
+    QString why;
+    out.catalogue = ParseOrderCatalogue(QString::fromUtf8(f.readAll()), &line, &why);
+    if (!out.catalogue)
+        return fail(error, path, line, why);
+    return true;
+}
+
+} // namespace
+
 std::optional<CourseSources> ReadCourseSources(const QString &folder, SourceError *error)
 {
     QDir dir(folder);
@@ -276,6 +299,8 @@ std::optional<CourseSources> ReadCourseSources(const QString &folder, SourceErro
     };
     if (!parseAll(QStringLiteral("pages"), QStringLiteral("*.page"), ParsePageSource, out.pages) ||
         !parseAll(QStringLiteral("tests"), QStringLiteral("*.test"), ParseTestSource, out.tests))
+        return std::nullopt;
+    if (!readCatalogue(dir.filePath(QStringLiteral("commande.txt")), out, error))
         return std::nullopt;
     const QDir data(dir.filePath(QStringLiteral("data")));
     for (const QFileInfo &fi : data.entryInfoList(QDir::Files, QDir::Name))
@@ -331,6 +356,25 @@ bool replaceFile(const QString &temp, const QString &target, QString *error)
     return false;
 }
 
+bool writeCatalogue(QSqlDatabase &db, const std::vector<CatalogueItem> &items, QString *error)
+{
+    QSqlQuery q(db);
+    if (!exec(q, QStringLiteral("CREATE TABLE Commande (reference TEXT, titre TEXT, prix INTEGER)"), error))
+        return false;
+    q.prepare(QStringLiteral("INSERT INTO Commande VALUES (?,?,?)"));
+    for (const CatalogueItem &item : items) {
+        q.bindValue(0, item.reference);
+        q.bindValue(1, item.titre);
+        q.bindValue(2, item.prixCents);
+        if (!q.exec()) {
+            if (error)
+                *error = QStringLiteral("commande.txt: %1").arg(q.lastError().text());
+            return false;
+        }
+    }
+    return true;
+}
+
 bool writeCourse(const CourseSources &sources, const QString &path, QString *error)
 {
     SqliteFile file(path);
@@ -341,17 +385,19 @@ bool writeCourse(const CourseSources &sources, const QString &path, QString *err
     }
     QSqlDatabase db = file.db();
     QSqlQuery q(db);
-    if (!exec(q, QStringLiteral("CREATE TABLE Cours (titre TEXT, Numeropage INTEGER, \"Index\" INTEGER, "
-                                "precedent INTEGER, suite INTEGER, imprimable INTEGER, moteur INTEGER, "
-                                "debutimp REAL, finimp REAL, fpc TEXT, sommaire INTEGER)"),
+    if (!exec(q,
+              QStringLiteral("CREATE TABLE Cours (titre TEXT, Numeropage INTEGER, \"Index\" INTEGER, "
+                             "precedent INTEGER, suite INTEGER, imprimable INTEGER, moteur INTEGER, "
+                             "debutimp REAL, finimp REAL, fpc TEXT, sommaire INTEGER)"),
               error))
         return false;
     db.transaction();
     q.prepare(QStringLiteral("INSERT INTO Cours VALUES (?,?,?,?,?,?,?,?,?,?,?)"));
     for (const CoursePage &p : sources.pages) {
-        const QVariantList values = {p.titre,        p.numeropage,   p.index,      int(p.precedent),
-                                     int(p.suite),   int(p.imprimable), int(p.moteur), p.debutimp,
-                                     p.finimp,       p.fpc,          p.sommaire};
+        const QVariantList values = {
+            p.titre,           p.numeropage,  p.index,    int(p.precedent), int(p.suite),
+            int(p.imprimable), int(p.moteur), p.debutimp, p.finimp,         p.fpc,
+            p.sommaire};
         for (int i = 0; i < values.size(); ++i)
             q.bindValue(i, values[i]);
         if (!q.exec()) {
@@ -360,6 +406,8 @@ bool writeCourse(const CourseSources &sources, const QString &path, QString *err
             return false;
         }
     }
+    if (sources.catalogue && !writeCatalogue(db, *sources.catalogue, error))
+        return false;
     return db.commit();
 }
 
@@ -373,9 +421,11 @@ bool writeTests(const CourseSources &sources, const QString &path, QString *erro
     }
     QSqlDatabase db = file.db();
     QSqlQuery q(db);
-    if (!exec(q, QStringLiteral("CREATE TABLE DESCRIPTION (Chapitre INTEGER, Titre TEXT, Nbquest INTEGER)"), error) ||
-        !exec(q, QStringLiteral("CREATE TABLE Contenu (REFERENCE INTEGER, question TEXT, type INTEGER, "
-                                "solution TEXT, SiFaux TEXT)"),
+    if (!exec(q, QStringLiteral("CREATE TABLE DESCRIPTION (Chapitre INTEGER, Titre TEXT, Nbquest INTEGER)"),
+              error) ||
+        !exec(q,
+              QStringLiteral("CREATE TABLE Contenu (REFERENCE INTEGER, question TEXT, type INTEGER, "
+                             "solution TEXT, SiFaux TEXT)"),
               error))
         return false;
     db.transaction();
