@@ -168,7 +168,7 @@ TEST(OrderCatalogue, SourceLinesBecomeItems)
     const struct {
         const char16_t *text;
         int line;
-    } bad[] = {{u"A\tCours\n B \tCahier\tdouze\n", 2},
+    } bad[] = {{u"A\tCours\t3\n B \tCahier\tdouze\n", 2},
                {u"A\tCours 29,90\n", 1},
                {u"\n\n\tCours\t3\n", 3},
                {u"A\tB\tC\t4\n", 1}};

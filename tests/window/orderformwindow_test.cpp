@@ -139,11 +139,21 @@ TEST_F(OrderFormWindowTest, SchoolFormChecksUaiAndPupils)
     EXPECT_FALSE(error(w, OrderField::Pupils).isEmpty());
     EXPECT_FALSE(error(w, OrderField::SchoolName).isEmpty());
     EXPECT_EQ(w.findChild<QLabel *>(u"etat"_s)->text(), u"Choisissez au moins un article."_s);
+    w.findChild<QSpinBox *>(u"quantite1"_s)->setValue(1);
+    EXPECT_TRUE(w.findChild<QLabel *>(u"etat"_s)->text().isEmpty());
     if (const QString shots = qEnvironmentVariable("VORLANE_SCREENSHOTS"); !shots.isEmpty()) {
         edit(w, OrderField::SchoolName)->setText(u"Lycée Jean Moulin"_s);
         edit(w, OrderField::Uai)->setText(u"0690001A"_s);
         edit(w, OrderField::Contact)->setText(u"Mme Durand"_s);
-        w.findChild<QSpinBox *>(u"quantite0"_s)->setValue(30);
+        edit(w, OrderField::Address)->setText(u"12 avenue de la République"_s);
+        edit(w, OrderField::Postcode)->setText(u"6900"_s);
+        edit(w, OrderField::Town)->setText(u"Lyon"_s);
+        edit(w, OrderField::Email)->setText(u"secretariat@lycee-moulin.fr"_s);
+        edit(w, OrderField::Pupils)->setText(u"35"_s);
+        w.findChild<QSpinBox *>(u"quantite0"_s)->setValue(1);
+        w.findChild<QSpinBox *>(u"quantite1"_s)->setValue(35);
+        EXPECT_FALSE(w.checkAll());
+        w.show();
         w.grab().save(shots + u"/commande.png"_s);
     }
 }

@@ -82,6 +82,7 @@ protected:
                                 "r.geometry('240x60+%1+40')\n"
                                 "r.mainloop()\n"_s.arg(40 + 260 * int(clients.size())),
                                 title});
+        p->waitForStarted(10000);
         clients.push_back(std::move(p));
         QDeadlineTimer deadline(20000);
         while (!deadline.hasExpired()) {

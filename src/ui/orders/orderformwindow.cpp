@@ -113,7 +113,7 @@ OrderFormWindow::OrderFormWindow(OrderKind kind, std::optional<std::vector<Catal
     }
     m_table->resizeColumnToContents(0);
     m_table->setColumnWidth(2, 100);
-    m_table->setColumnWidth(3, 70);
+    m_table->setColumnWidth(3, 80);
     m_table->setColumnWidth(4, 100);
     body->addSpacing(8);
     body->addWidget(m_table, 1);
@@ -228,6 +228,9 @@ void OrderFormWindow::updateTotals()
     for (int i = 0; i < m_table->rowCount(); ++i)
         m_table->item(i, 4)->setText(FormatEuros(m_form.lineTotal(i)));
     m_total->setText(u"Total : "_s + FormatEuros(m_form.total()));
+    // The request for an item goes as soon as one is chosen.
+    if (m_status && m_form.itemsError().isEmpty() && m_status->text() == u"Choisissez au moins un article.")
+        setStatus({}, false);
 }
 
 void OrderFormWindow::setStatus(const QString &text, bool error)
