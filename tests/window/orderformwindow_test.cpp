@@ -1,5 +1,6 @@
 // The order forms "BDC" and "BD2".
 
+#include "ui/linkelement.h"
 #include "ui/orders/orderformwindow.h"
 #include "windowfixture.h"
 
@@ -203,6 +204,16 @@ TEST_F(OrderFormWindowTest, TheBundledCourseOffersItsCatalogue)
     });
     window->navigate(u"BDC"_s);
     EXPECT_GE(rows, 3);
+
+    // The credits page links to both forms.
+    window->navigate(u"PAG161"_s);
+    QStringList tags;
+    for (int i = 0; i < MainWindow::kLabelCount; ++i) {
+        if (!window->labelien(i)->isHidden())
+            tags << window->labelien(i)->tag();
+    }
+    EXPECT_TRUE(tags.contains(u"BDC"_s)) << tags.join(u' ').toStdString();
+    EXPECT_TRUE(tags.contains(u"BD2"_s)) << tags.join(u' ').toStdString();
 }
 
 } // namespace
