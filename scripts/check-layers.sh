@@ -7,7 +7,7 @@ LAYERS=(
   "records store surface platform"
   "render"
   "course"
-  "exercises search print media calc"
+  "exercises search print media calc companions orders"
   "app"
 )
 set -euo pipefail

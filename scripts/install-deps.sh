@@ -17,6 +17,8 @@ PACKAGES=(
   fonts-liberation2 fonts-comic-neue fonts-dejavu-core fonts-urw-base35 fonts-noto-core
   # running and testing
   xvfb xauth x11-utils imagemagick poppler-utils ffmpeg
+  # small X clients of the companion-closing tests (tests/x11)
+  python3-tk
   # screenshots of the search window (scripts/screenshot-search.sh)
   xdotool
   # style (scripts/check-format.sh): clang-format 14 on Debian 12

@@ -13,6 +13,8 @@
 #include "ui/platform/qtscreen.h"
 #include "ui/platform/systemdesktop.h"
 #include "ui/platform/systemprocesses.h"
+#include "ui/platform/x11topwindows.h"
+#include "ui/shutdowncontroller.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -39,6 +41,8 @@ int main(int argc, char **argv)
 
     vorlane::MainWindow window(folder, session, course, course,
                                {prompts, screen, files, volumes, processes, desktop}, nullptr, courseFolder);
+    vorlane::X11TopWindows topWindows;
+    vorlane::ShutdownController shutdown(window, folder, session, prompts, files, processes, topWindows);
     prompts.setParent(&window);
     screen.setWindow(&window);
     if (!window.load())

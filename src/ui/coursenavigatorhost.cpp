@@ -2,6 +2,7 @@
 
 #include "ui/exowindow.h"
 #include "ui/mainwindow.h"
+#include "ui/orders/orderformwindow.h"
 
 using namespace Qt::StringLiterals;
 
@@ -30,7 +31,8 @@ void CourseNavigatorHost::setTestRecallVisible(bool visible)
 
 void CourseNavigatorHost::showOrderForm(int form)
 {
-    Q_UNUSED(form);
+    // The catalogue is a table of the course database.
+    OrderFormWindow::run(form, m_window.courseFolder(), &m_window);
 }
 
 } // namespace vorlane

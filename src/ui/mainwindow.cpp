@@ -4,6 +4,7 @@
 #include "core/app/windowrules.h"
 #include "core/render/surfacenames.h"
 #include "ui/calc/machine.h"
+#include "ui/companions/updatewindow.h"
 #include "ui/courseloadwindow.h"
 #include "ui/linkelement.h"
 #include "ui/printmenu.h"
@@ -13,6 +14,7 @@
 #include "ui/surfaceview.h"
 #include "ui/videopanel.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -170,9 +172,15 @@ void MainWindow::onControlClicked(const ControlSpec &control)
         if (const auto file = CourseTools::helpFile(m_folder, m_desktop.files))
             m_desktop.desktop.openHelp(*file);
     } else if (command == CourseCommand::Update) {
-        // The update window opens here once it exists.
-        if (const auto refusal = CourseTools::updateRefusal(m_folder))
+        if (const auto refusal = CourseTools::updateRefusal(m_folder)) {
             m_desktop.prompts.ask(*refusal);
+            return;
+        }
+        UpdateWindow maj2001(m_folder, QCoreApplication::applicationFilePath(), m_desktop.files,
+                             m_desktop.processes, m_desktop.prompts, this);
+        maj2001.exec();
+        if (maj2001.endProgram())
+            QCoreApplication::exit(0); // the installer replaces the program's files
     } else if (command == CourseCommand::Search) {
         if (const auto target = SearchWindow::openFromCourseWindow(*this, m_session, m_courseFolder))
             navigate(*target);

@@ -1,5 +1,6 @@
 #include "core/app/coursetools.h"
 
+#include "core/companions/updatedescription.h"
 #include "core/records/statefile.h"
 
 using namespace Qt::StringLiterals;
@@ -16,10 +17,7 @@ std::optional<QString> CourseTools::helpFile(const QString &applicationFolder, c
 
 std::optional<Message> CourseTools::updateRefusal(const QString &applicationFolder)
 {
-    if (!StateFile(WithFinalSlash(applicationFolder)).anyModuleNotStopped())
-        return std::nullopt;
-    return Message{u"Pour effectuer une mise à jour, tous les modules du logiciel doivent être fermés"_s,
-                   u"Mise à jour impossible"_s, MessageIcon::Exclamation, MessageButtons::Ok};
+    return UpdateRefusal(StateFile(WithFinalSlash(applicationFolder)));
 }
 
 } // namespace vorlane

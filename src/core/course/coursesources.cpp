@@ -264,6 +264,26 @@ std::optional<ChapterTest> ParseTestSource(const QString &fileName, const QStrin
     return test;
 }
 
+namespace {
+
+// The optional catalogue of the order forms.
+bool readCatalogue(const QString &path, CourseSources &out, SourceError *error)
+{
+    QFile f(path);
+    if (!f.exists())
+        return true;
+    if (!f.open(QIODevice::ReadOnly))
+        return fail(error, path, 0, QStringLiteral("cannot be read"));
+    int line = 0;
+    QString why;
+    out.catalogue = ParseOrderCatalogue(QString::fromUtf8(f.readAll()), &line, &why);
+    if (!out.catalogue)
+        return fail(error, path, line, why);
+    return true;
+}
+
+} // namespace
+
 std::optional<CourseSources> ReadCourseSources(const QString &folder, SourceError *error)
 {
     QDir dir(folder);
@@ -288,6 +308,8 @@ std::optional<CourseSources> ReadCourseSources(const QString &folder, SourceErro
     };
     if (!parseAll(QStringLiteral("pages"), QStringLiteral("*.page"), ParsePageSource, out.pages) ||
         !parseAll(QStringLiteral("tests"), QStringLiteral("*.test"), ParseTestSource, out.tests))
+        return std::nullopt;
+    if (!readCatalogue(dir.filePath(QStringLiteral("commande.txt")), out, error))
         return std::nullopt;
     const QDir data(dir.filePath(QStringLiteral("data")));
     for (const QFileInfo &fi : data.entryInfoList(QDir::Files, QDir::Name))
@@ -323,6 +345,18 @@ bool rowFailed(const QString &source, const QString &message, QString *error)
     return false;
 }
 
+bool writeCatalogue(SqliteFile &file, const std::vector<CatalogueItem> &items, QString *error)
+{
+    if (!file.execute(QStringLiteral("CREATE TABLE Commande (reference TEXT, titre TEXT, prix INTEGER)"), error))
+        return false;
+    QString message;
+    for (const CatalogueItem &item : items) {
+        if (!file.insertRow(u"Commande", {item.reference, item.titre, item.prixCents}, &message))
+            return rowFailed(QStringLiteral("commande.txt"), message, error);
+    }
+    return true;
+}
+
 bool writeCourse(const CourseSources &sources, const QString &path, QString *error)
 {
     SqliteFile file;
@@ -343,6 +377,8 @@ bool writeCourse(const CourseSources &sources, const QString &path, QString *err
         if (!file.insertRow(u"Cours", values, &message))
             return rowFailed(p.source, message, error);
     }
+    if (sources.catalogue && !writeCatalogue(file, *sources.catalogue, error))
+        return false;
     return file.commit();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/course/ordercatalogue.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -14,6 +16,8 @@ namespace vorlane {
 //   pages/*.page   one course page each; rows are stored in file-name order
 //   tests/*.test   one chapter test each
 //   data/          pictures, videos, the cover and the help page, copied as they are
+//   commande.txt   the order forms' catalogue (see ParseOrderCatalogue); without
+//                  it the course has no table Commande and offers no order form
 //
 // A source file starts with header lines "key: value", then section lines that
 // begin with "@@". Blank lines in the header are ignored; lines of a section are
@@ -78,7 +82,8 @@ struct ChapterTest {
 struct CourseSources {
     std::vector<CoursePage> pages;
     std::vector<ChapterTest> tests;
-    QStringList dataFiles; // absolute paths of the files of data/
+    QStringList dataFiles;                               // absolute paths of the files of data/
+    std::optional<std::vector<CatalogueItem>> catalogue; // table Commande, when the course has one
 };
 
 struct SourceError {
@@ -95,10 +100,9 @@ std::optional<ChapterTest> ParseTestSource(const QString &fileName, const QStrin
 // Reads every source of a course folder.
 std::optional<CourseSources> ReadCourseSources(const QString &folder, SourceError *error);
 
-// Writes PcTs.sqlite (table Cours) and tcTs.sqlite (tables DESCRIPTION and
-// Contenu) into the application folder and copies the data files beside them.
-// Each database is written to a temporary file first and renamed, so a failed
-// build never leaves a half-written course.
+// Writes PcTs.sqlite (table Cours, and Commande when there is a catalogue) and tcTs.sqlite (tables
+// DESCRIPTION and Contenu) into the application folder and copies the data files beside them. Each database
+// is written to a temporary file first and renamed, so a failed build never leaves a half-written course.
 bool WriteCourseDatabases(const CourseSources &sources, const QString &applicationFolder, QString *error);
 
 } // namespace vorlane

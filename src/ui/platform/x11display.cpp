@@ -3,6 +3,8 @@
 #include <xcb/res.h>
 #include <xcb/xcb.h>
 
+#include <algorithm>
+
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -152,7 +154,8 @@ QString X11Display::title(quint32 window)
 
 std::optional<qint64> X11Display::processId(quint32 window)
 {
-    if (const auto pid = property(window, atom("_NET_WM_PID"), XCB_ATOM_CARDINAL, 32); pid && pid->size() >= 4) {
+    if (const auto pid = property(window, atom("_NET_WM_PID"), XCB_ATOM_CARDINAL, 32);
+        pid && pid->size() >= 4) {
         quint32 value = 0;
         std::memcpy(&value, pid->constData(), 4);
         return qint64(value);
@@ -162,8 +165,8 @@ std::optional<qint64> X11Display::processId(quint32 window)
     // Programs that do not set _NET_WM_PID (Xt programs, old toolkits): ask
     // the server which local process owns the window.
     xcb_res_client_id_spec_t query{window, XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
-    Reply<xcb_res_query_client_ids_reply_t> r(
-        xcb_res_query_client_ids_reply(m_connection, xcb_res_query_client_ids(m_connection, 1, &query), nullptr));
+    Reply<xcb_res_query_client_ids_reply_t> r(xcb_res_query_client_ids_reply(
+        m_connection, xcb_res_query_client_ids(m_connection, 1, &query), nullptr));
     if (!r)
         return std::nullopt;
     for (xcb_res_client_id_value_iterator_t it = xcb_res_query_client_ids_ids_iterator(r.get()); it.rem;
@@ -197,8 +200,8 @@ bool X11Display::activate(quint32 window)
     const uint32_t above = XCB_STACK_MODE_ABOVE;
     xcb_configure_window(m_connection, window, XCB_CONFIG_WINDOW_STACK_MODE, &above);
     xcb_generic_error_t *error = xcb_request_check(
-        m_connection, xcb_set_input_focus_checked(m_connection, XCB_INPUT_FOCUS_POINTER_ROOT, window,
-                                                  XCB_CURRENT_TIME));
+        m_connection,
+        xcb_set_input_focus_checked(m_connection, XCB_INPUT_FOCUS_POINTER_ROOT, window, XCB_CURRENT_TIME));
     // Errors of the unchecked requests arrive as events nobody reads.
     while (xcb_generic_event_t *e = xcb_poll_for_event(m_connection))
         std::free(e);
@@ -213,12 +216,21 @@ bool X11Display::requestClose(quint32 window)
 {
     if (!m_connection || !window)
         return false;
+    // Only a window that takes part in the protocol is asked; another one is
+    // left alone rather than killed.
+    const quint32 deleteWindow = atom("WM_DELETE_WINDOW");
+    const auto protocols = property(window, atom("WM_PROTOCOLS"), XCB_ATOM_ATOM, 32);
+    if (!protocols || !deleteWindow)
+        return false;
+    const auto *atoms = reinterpret_cast<const quint32 *>(protocols->constData());
+    if (std::find(atoms, atoms + protocols->size() / 4, deleteWindow) == atoms + protocols->size() / 4)
+        return false;
     xcb_client_message_event_t event{};
     event.response_type = XCB_CLIENT_MESSAGE;
     event.format = 32;
     event.window = window;
     event.type = atom("WM_PROTOCOLS");
-    event.data.data32[0] = atom("WM_DELETE_WINDOW");
+    event.data.data32[0] = deleteWindow;
     event.data.data32[1] = XCB_CURRENT_TIME;
     xcb_send_event(m_connection, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&event));
     xcb_flush(m_connection);

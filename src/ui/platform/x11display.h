@@ -39,7 +39,8 @@ public:
     // (_NET_ACTIVE_WINDOW) when one runs, else by mapping, raising and
     // focusing it directly.
     bool activate(quint32 window);
-    // Sends WM_DELETE_WINDOW, as a click on the close box does.
+    // Sends WM_DELETE_WINDOW, as a click on the close box does, when the
+    // window lists it in WM_PROTOCOLS; false (nothing sent) otherwise.
     bool requestClose(quint32 window);
 
     // The window that has the input focus (0 when none), and the root's
