@@ -59,8 +59,16 @@ public:
             query.prepare(u"INSERT INTO Cours VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s);
             std::mt19937 random(42);
             for (int page = 1; page <= kPages; ++page) {
-                const QVariantList values = {u"Page %1 : mécanique"_s.arg(page), page, page, page > 1 ? -1 : 0,
-                                             page < kPages ? -1 : 0, -1, -1, page, page, body(random, page),
+                const QVariantList values = {u"Page %1 : mécanique"_s.arg(page),
+                                             page,
+                                             page,
+                                             page > 1 ? -1 : 0,
+                                             page < kPages ? -1 : 0,
+                                             -1,
+                                             -1,
+                                             page,
+                                             page,
+                                             body(random, page),
                                              28};
                 for (const QVariant &value : values)
                     query.addBindValue(value);
@@ -135,8 +143,8 @@ void BM_AccessTable275(benchmark::State &state)
     AccessReaderOptions options;
     options.helperPath = QStringLiteral(VORLANE_MDB_READER);
     const AccessReader reader(options);
-    const QString file =
-        QDir::cleanPath(QStringLiteral(VORLANE_SAMPLE_DIR) + u"/../tests/data/mdb/jet3_testIndexCodesV1997.mdb"_s);
+    const QString file = QDir::cleanPath(QStringLiteral(VORLANE_SAMPLE_DIR) +
+                                         u"/../tests/data/mdb/jet3_testIndexCodesV1997.mdb"_s);
     for (auto _ : state) {
         const AccessReader::Result result = reader.readTable(file, u"Table1"_s);
         if (result.outcome != AccessReader::Outcome::Ok)

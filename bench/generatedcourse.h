@@ -17,16 +17,16 @@ namespace vorlane::bench {
 inline QString sentence(QRandomGenerator &rng)
 {
     static const QStringList words = {
-        QStringLiteral("onde"),        QStringLiteral("célérité"),   QStringLiteral("période"),
-        QStringLiteral("fréquence"),   QStringLiteral("énergie"),    QStringLiteral("noyau"),
-        QStringLiteral("condensateur"), QStringLiteral("bobine"),    QStringLiteral("tension"),
-        QStringLiteral("intensité"),   QStringLiteral("réaction"),   QStringLiteral("avancement"),
-        QStringLiteral("équilibre"),   QStringLiteral("acide"),      QStringLiteral("base"),
-        QStringLiteral("solution"),    QStringLiteral("la"),         QStringLiteral("le"),
-        QStringLiteral("de"),          QStringLiteral("du"),         QStringLiteral("est"),
-        QStringLiteral("dans"),        QStringLiteral("un"),         QStringLiteral("une"),
-        QStringLiteral("mesure"),      QStringLiteral("temps"),      QStringLiteral("constante"),
-        QStringLiteral("vitesse"),     QStringLiteral("milieu"),     QStringLiteral("système"),
+        QStringLiteral("onde"),         QStringLiteral("célérité"), QStringLiteral("période"),
+        QStringLiteral("fréquence"),    QStringLiteral("énergie"),  QStringLiteral("noyau"),
+        QStringLiteral("condensateur"), QStringLiteral("bobine"),   QStringLiteral("tension"),
+        QStringLiteral("intensité"),    QStringLiteral("réaction"), QStringLiteral("avancement"),
+        QStringLiteral("équilibre"),    QStringLiteral("acide"),    QStringLiteral("base"),
+        QStringLiteral("solution"),     QStringLiteral("la"),       QStringLiteral("le"),
+        QStringLiteral("de"),           QStringLiteral("du"),       QStringLiteral("est"),
+        QStringLiteral("dans"),         QStringLiteral("un"),       QStringLiteral("une"),
+        QStringLiteral("mesure"),       QStringLiteral("temps"),    QStringLiteral("constante"),
+        QStringLiteral("vitesse"),      QStringLiteral("milieu"),   QStringLiteral("système"),
     };
     QString s;
     const int n = 9 + int(rng.bounded(6));
@@ -44,16 +44,20 @@ inline QString pageBody(int number, int pages, QRandomGenerator &rng)
     const QString crlf = QStringLiteral("\r\n");
     const QString end = QStringLiteral("\u00b6\r\n");
     QString b;
-    b += QStringLiteral("##DGFOND2") + crlf + QStringLiteral("##TITBARChapitre %1").arg((number - 1) / 20 + 1) + crlf;
+    b += QStringLiteral("##DGFOND2") + crlf +
+         QStringLiteral("##TITBARChapitre %1").arg((number - 1) / 20 + 1) + crlf;
     for (int section = 1; section <= 3; ++section) {
-        b += QStringLiteral("##SI14") + crlf + QStringLiteral("##BOL1") + crlf + QStringLiteral("##C003") + crlf;
+        b += QStringLiteral("##SI14") + crlf + QStringLiteral("##BOL1") + crlf + QStringLiteral("##C003") +
+             crlf;
         b += QStringLiteral("%1. Partie %1 de la page %2").arg(section).arg(number) + end;
-        b += QStringLiteral("##SI10") + crlf + QStringLiteral("##BOL0") + crlf + QStringLiteral("##C000") + crlf;
+        b += QStringLiteral("##SI10") + crlf + QStringLiteral("##BOL0") + crlf + QStringLiteral("##C000") +
+             crlf;
         for (int line = 0; line < 5; ++line)
             b += sentence(rng) + end;
         b += QStringLiteral("##PIY004") + crlf + QStringLiteral("##POX040") + crlf;
         b += QStringLiteral("E") + crlf + QStringLiteral("##INDc") + crlf + QStringLiteral(" = ") + crlf;
-        b += QStringLiteral("##FRAC1#2") + crlf + QStringLiteral(" m v") + crlf + QStringLiteral("##EXP2") + crlf;
+        b += QStringLiteral("##FRAC1#2") + crlf + QStringLiteral(" m v") + crlf + QStringLiteral("##EXP2") +
+             crlf;
         b += end;
         b += QStringLiteral("##PIY004") + crlf + QStringLiteral("##C002") + crlf;
         b += QStringLiteral("##LIERTVoir aussi la page %1#PA%2")
@@ -88,12 +92,14 @@ inline CourseSources generatedCourse(int pages, quint32 seed = 2001)
         if (n == 1) {
             p.titre = QStringLiteral("Accueil");
             p.sommaire = 1;
-            p.fpc = QStringLiteral("##DGFOND2") + crlf + QStringLiteral("##ALCE") + crlf + QStringLiteral("##SI18") +
-                    crlf + QStringLiteral("Cours g\u00e9n\u00e9r\u00e9") + end + QStringLiteral("##ALGA") + crlf +
-                    QStringLiteral("##SI10") + crlf;
+            p.fpc = QStringLiteral("##DGFOND2") + crlf + QStringLiteral("##ALCE") + crlf +
+                    QStringLiteral("##SI18") + crlf + QStringLiteral("Cours g\u00e9n\u00e9r\u00e9") + end +
+                    QStringLiteral("##ALGA") + crlf + QStringLiteral("##SI10") + crlf;
             for (int i = 0; i < std::min<qsizetype>(tables.size(), 36); ++i)
                 p.fpc += QStringLiteral("##POX020") + crlf +
-                         QStringLiteral("##LIERTChapitre %1#PA%2").arg(i + 1).arg(tables[i], 4, 10, QLatin1Char('0')) +
+                         QStringLiteral("##LIERTChapitre %1#PA%2")
+                             .arg(i + 1)
+                             .arg(tables[i], 4, 10, QLatin1Char('0')) +
                          crlf + end;
         } else if (tables.contains(n)) {
             p.titre = QStringLiteral("Sommaire du chapitre %1").arg(tables.indexOf(n) + 1);
@@ -102,9 +108,11 @@ inline CourseSources generatedCourse(int pages, quint32 seed = 2001)
                     QStringLiteral("##SI10") + crlf;
             for (int k = n + 1; k <= std::min(n + 20, pages); ++k)
                 p.fpc += QStringLiteral("##POX030") + crlf +
-                         QStringLiteral("##LIERTPage %1#PA%2").arg(k).arg(k, 4, 10, QLatin1Char('0')) + crlf + end;
+                         QStringLiteral("##LIERTPage %1#PA%2").arg(k).arg(k, 4, 10, QLatin1Char('0')) + crlf +
+                         end;
         } else {
-            const int table = tables[int(std::upper_bound(tables.begin(), tables.end(), n) - tables.begin()) - 1];
+            const int table =
+                tables[int(std::upper_bound(tables.begin(), tables.end(), n) - tables.begin()) - 1];
             p.titre = QStringLiteral("Page %1").arg(n);
             p.sommaire = table;
             p.precedent = n - 1 > table;

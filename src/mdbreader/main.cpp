@@ -49,7 +49,8 @@ public:
     void u32(std::uint32_t v)
     {
         const unsigned char le[4] = {static_cast<unsigned char>(v), static_cast<unsigned char>(v >> 8),
-                                     static_cast<unsigned char>(v >> 16), static_cast<unsigned char>(v >> 24)};
+                                     static_cast<unsigned char>(v >> 16),
+                                     static_cast<unsigned char>(v >> 24)};
         bytes(le, 4);
     }
     void text(const char *data, std::size_t size)
@@ -180,10 +181,10 @@ std::vector<CatalogTable> userTables(MdbHandle *mdb)
     const std::size_t size = mdb->bind_size;
     std::vector<char> id(size), name(size), type(size), flags(size);
     char idName[] = "Id", nameName[] = "Name", typeName[] = "Type", flagsName[] = "Flags";
-    if (mdb_bind_column_by_name(table, idName, id.data(), nullptr) == -1
-        || mdb_bind_column_by_name(table, nameName, name.data(), nullptr) == -1
-        || mdb_bind_column_by_name(table, typeName, type.data(), nullptr) == -1
-        || mdb_bind_column_by_name(table, flagsName, flags.data(), nullptr) == -1)
+    if (mdb_bind_column_by_name(table, idName, id.data(), nullptr) == -1 ||
+        mdb_bind_column_by_name(table, nameName, name.data(), nullptr) == -1 ||
+        mdb_bind_column_by_name(table, typeName, type.data(), nullptr) == -1 ||
+        mdb_bind_column_by_name(table, flagsName, flags.data(), nullptr) == -1)
         fail(rc::ExitDamaged);
 
     std::vector<CatalogTable> tables;
@@ -198,7 +199,8 @@ std::vector<CatalogTable> userTables(MdbHandle *mdb)
         object.entry.table_pg = std::strtoul(id.data(), nullptr, 10) & 0x00FFFFFFu;
         object.entry.flags = static_cast<int>(std::strtol(flags.data(), nullptr, 10));
         std::snprintf(object.entry.object_name, sizeof object.entry.object_name, "%s", name.data());
-        if (object.entry.object_type == MDB_TABLE && mdb_is_user_table(&object.entry) && object.entry.object_name[0])
+        if (object.entry.object_type == MDB_TABLE && mdb_is_user_table(&object.entry) &&
+            object.entry.object_name[0])
             tables.push_back(object);
     }
     if (count != table->num_rows)
@@ -296,9 +298,9 @@ int readTable(MdbHandle *mdb, const char *tableName, std::size_t bindSize, Outpu
                 }
                 if (!insidePage(mdb, col->cur_value_start, col->cur_value_len))
                     fail(rc::ExitDamaged);
-                const std::string text = convertText(
-                    mdb, reinterpret_cast<const char *>(mdb->pg_buf) + col->cur_value_start,
-                    static_cast<std::size_t>(col->cur_value_len));
+                const std::string text =
+                    convertText(mdb, reinterpret_cast<const char *>(mdb->pg_buf) + col->cur_value_start,
+                                static_cast<std::size_t>(col->cur_value_len));
                 out.byte(rc::kValue);
                 out.text(text.data(), text.size());
                 break;
@@ -378,7 +380,8 @@ int main(int argc, char **argv)
     mdb_set_date_fmt(mdb, "%Y-%m-%d %H:%M:%S");
     mdb_set_shortdate_fmt(mdb, "%Y-%m-%d");
 
-    const int code = listing ? listTables(mdb, out) : readTable(mdb, tableName, bindSizeFromEnvironment(), out);
+    const int code =
+        listing ? listTables(mdb, out) : readTable(mdb, tableName, bindSizeFromEnvironment(), out);
     mdb_close(mdb);
     return code;
 }

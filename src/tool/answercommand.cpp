@@ -1,7 +1,6 @@
 #include "core/exercises/answercheck.h"
 #include "tool/commands.h"
 
-
 namespace vorlane::tool {
 
 // answer --solution S TYPED: judges a typed answer (question type 3) exactly

@@ -18,7 +18,8 @@ int videoCommand(const QCommandLineParser &args)
     const QString png = args.value(QStringLiteral("png"));
     qint64 frame = 0;
     qint64 steps = 0;
-    for (const auto &[name, target] : {std::pair{QStringLiteral("frame"), &frame}, std::pair{QStringLiteral("step"), &steps}}) {
+    for (const auto &[name, target] :
+         {std::pair{QStringLiteral("frame"), &frame}, std::pair{QStringLiteral("step"), &steps}}) {
         if (!args.isSet(name))
             continue;
         bool ok = false;

@@ -12,11 +12,14 @@ namespace vorlane {
 QString AlertWindow::labelText(int mode)
 {
     const QString first =
-        mode == 1 ? QString::fromUtf8("Il n'est pas possible d'exécuter ce logiciel si la zone d'écran est inférieure "
-                                      "à 800 x 600 pixels (avec si possible 16777216 couleurs - 24 bits -).")
-                  : QString::fromUtf8("Il est préférable d'exécuter ce logiciel avec une zone d'écran de 800 x 600 "
-                                      "pixels (avec si possible 16777216 couleurs - 24 bits -).");
-    return first + u'\n' + QString::fromUtf8("Modifier ce paramètre depuis le panneau de configuration de WINDOWS.");
+        mode == 1
+            ? QString::fromUtf8(
+                  "Il n'est pas possible d'exécuter ce logiciel si la zone d'écran est inférieure "
+                  "à 800 x 600 pixels (avec si possible 16777216 couleurs - 24 bits -).")
+            : QString::fromUtf8("Il est préférable d'exécuter ce logiciel avec une zone d'écran de 800 x 600 "
+                                "pixels (avec si possible 16777216 couleurs - 24 bits -).");
+    return first + u'\n' +
+           QString::fromUtf8("Modifier ce paramètre depuis le panneau de configuration de WINDOWS.");
 }
 
 AlertWindow::AlertWindow(int mode, Desktop &desktop, QWidget *parent)
@@ -41,9 +44,8 @@ AlertWindow::AlertWindow(int mode, Desktop &desktop, QWidget *parent)
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command2 = new QPushButton(QStringLiteral("Afficher le panneau de configuration WINDOWS."), this);
     m_command2->setObjectName(QStringLiteral("Command2"));
-    m_command3 = new QPushButton(mode == 1 ? QStringLiteral("Quitter")
-                                          : QString::fromUtf8("Exécuter avec cette configuration"),
-                                 this);
+    m_command3 = new QPushButton(
+        mode == 1 ? QStringLiteral("Quitter") : QString::fromUtf8("Exécuter avec cette configuration"), this);
     m_command3->setObjectName(QStringLiteral("Command3"));
     m_command1->setVisible(false);
     m_command2->setVisible(true);

@@ -44,8 +44,8 @@ void CourseLoadWindow::paintTitleBands(int style)
 void CourseLoadWindow::loadPageIndex()
 {
     // The cache lies beside the course; the state file in the program's folder.
-    PageIndexLoader(m_window.courseFolder(), m_window.desktop().files, m_window.rows(), m_window.progressStrip(),
-                    m_window.applicationFolder())
+    PageIndexLoader(m_window.courseFolder(), m_window.desktop().files, m_window.rows(),
+                    m_window.progressStrip(), m_window.applicationFolder())
         .LoadPageIndex(m_window.session().pageIndex);
 }
 

@@ -19,8 +19,8 @@ void CourseNavigatorHost::setBusyPointer(bool busy)
 void CourseNavigatorHost::runTestWindow()
 {
     ExoWindow::run(m_window, m_window.session(), &m_window.renderHost(), m_window.desktop().prompts,
-                   m_window.desktop().desktop,
-                   m_window.courseFolder(), int(ScreenWidthPx(m_window.desktop().screen)));
+                   m_window.desktop().desktop, m_window.courseFolder(),
+                   int(ScreenWidthPx(m_window.desktop().screen)));
 }
 
 void CourseNavigatorHost::setTestRecallVisible(bool visible)

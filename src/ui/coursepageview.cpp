@@ -2,9 +2,9 @@
 
 #include "ui/linkelement.h"
 #include "ui/mainwindow.h"
-#include "ui/videopanel.h"
 #include "ui/surfaceview.h"
 #include "ui/toolicons.h"
+#include "ui/videopanel.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

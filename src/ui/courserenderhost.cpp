@@ -5,8 +5,8 @@
 #include "core/surface/fontmeasurer.h"
 #include "ui/linkelement.h"
 #include "ui/mainwindow.h"
-#include "ui/videopanel.h"
 #include "ui/surfaceview.h"
+#include "ui/videopanel.h"
 
 namespace vorlane {
 

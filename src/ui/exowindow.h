@@ -1,10 +1,10 @@
 #pragma once
 
 #include "core/app/session.h"
-#include "core/platform/desktop.h"
 #include "core/exercises/exerciseflow.h"
 #include "core/exercises/exerciseview.h"
 #include "core/exercises/testdatabase.h"
+#include "core/platform/desktop.h"
 #include "core/render/renderhost.h"
 #include "ui/cjustewindow.h"
 

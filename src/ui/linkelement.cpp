@@ -4,7 +4,8 @@
 
 namespace vorlane {
 
-LinkElement::LinkElement(const QString &arrayName, int index, QWidget *parent) : QLabel(parent), m_index(index)
+LinkElement::LinkElement(const QString &arrayName, int index, QWidget *parent)
+    : QLabel(parent), m_index(index)
 {
     setObjectName(QStringLiteral("%1_%2").arg(arrayName).arg(index));
     setAttribute(Qt::WA_TranslucentBackground);

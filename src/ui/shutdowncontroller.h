@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/session.h"
 #include "core/app/shutdownsequence.h"
 #include "core/companions/companioncloser.h"
 

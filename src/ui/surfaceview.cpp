@@ -7,8 +7,8 @@
 namespace vorlane {
 
 SurfaceView::SurfaceView(const QString &name, double widthPx, double heightPx, QWidget *parent)
-    : QWidget(parent),
-      m_surface(std::make_unique<RasterSurface>(name, widthPx, heightPx, parent ? parent->devicePixelRatioF() : 1.0))
+    : QWidget(parent), m_surface(std::make_unique<RasterSurface>(name, widthPx, heightPx,
+                                                                 parent ? parent->devicePixelRatioF() : 1.0))
 {
     setObjectName(name);
     setAttribute(Qt::WA_OpaquePaintEvent);

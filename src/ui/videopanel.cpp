@@ -1,9 +1,9 @@
 #include "ui/videopanel.h"
 
 #include "core/app/disclocator.h"
+#include "core/app/session.h"
 #include "core/course/pagedisplay.h"
 #include "core/course/pagerecord.h"
-#include "core/app/session.h"
 #include "ui/coursepageview.h"
 #include "ui/mainwindow.h"
 #include "ui/surfaceview.h"

@@ -7,7 +7,10 @@ using namespace vorlane;
 
 namespace {
 
-QString u8(const char *s) { return QString::fromUtf8(s); }
+QString u8(const char *s)
+{
+    return QString::fromUtf8(s);
+}
 
 // ---------------------------------------------------------------------------
 // Whole evaluations. Results are the texts returned, worked out from the rules:
@@ -48,127 +51,88 @@ constexpr EvalError E3 = EvalError::Operators;
 
 INSTANTIATE_TEST_SUITE_P(
     Operators, EvaluateExpressionTest,
-    ::testing::Values(
-        EvalCase{"2+3*4", Deg, Ok, "14"},
-        EvalCase{"2^3^2", Deg, Ok, "64"},          // left to right
-        EvalCase{"-3^2", Deg, Ok, "9"},            // the sign belongs to the number
-        EvalCase{"10/4/5", Deg, Ok, ".5"},         // leading zero dropped
-        EvalCase{"5-3-1", Deg, Ok, "1"},           // leftmost first
-        EvalCase{"10/4*2", Deg, Ok, "5"},
-        // "/" before "*": 1/3 becomes .333333333333333, and three times that text is
-        // .999999999999999 (a tree evaluator would give 1).
-        EvalCase{"1/3*3", Deg, Ok, ".999999999999999"},
-        EvalCase{"2-3+4", Deg, Ok, "3"},
-        EvalCase{"1+2-3+4", Deg, Ok, "4"},
-        EvalCase{"2*-3", Deg, Ok, "-6"},
-        EvalCase{"2^-1", Deg, Ok, ".5"},
-        EvalCase{"9^.5", Deg, Ok, "3"},
-        EvalCase{"0^0", Deg, Ok, "1"},
-        EvalCase{"5--3", Deg, Ok, "8"},            // the pair becomes "+"
-        EvalCase{"5+-3", Deg, Ok, "2"},
-        EvalCase{"5-+3", Deg, Ok, "2"},
-        EvalCase{"+5", Deg, Ok, "5"},
-        EvalCase{"1E+3+2", Deg, Ok, "1002"},       // the exponent sign is no operator
-        EvalCase{"2E-3*1000", Deg, Ok, "2"},
-        EvalCase{"2D2+1", Deg, Ok, "201"},         // D introduces an exponent too
-        EvalCase{"1E15*1", Deg, Ok, "1E+15"},
-        EvalCase{"123456789012345678", Deg, Ok, "123456789012345678"}, // no operation: as typed
-        EvalCase{"123456789012345678*1", Deg, Ok, "1.23456789012346E+17"},
-        EvalCase{"1/8000", Deg, Ok, ".000125"},    // exponent -4: still plain
-        EvalCase{"1/80000", Deg, Ok, "1.25E-05"},
-        EvalCase{"1/2000", Deg, Ok, ".0005"},
-        EvalCase{"1E-200*1E-200", Deg, Ok, "0"},  // underflow is no failure
-        EvalCase{"2 3", Deg, Ok, "23"},            // spaces vanish before anything else
-        EvalCase{"", Deg, Ok, ""},
-        EvalCase{"   ", Deg, Ok, ""},
-        EvalCase{"abc", Deg, Ok, "ABC"},           // a word survives as the result
-        EvalCase{"E", Deg, Ok, "E"}));
+    ::testing::Values(EvalCase{"2+3*4", Deg, Ok, "14"}, EvalCase{"2^3^2", Deg, Ok, "64"}, // left to right
+                      EvalCase{"-3^2", Deg, Ok, "9"},    // the sign belongs to the number
+                      EvalCase{"10/4/5", Deg, Ok, ".5"}, // leading zero dropped
+                      EvalCase{"5-3-1", Deg, Ok, "1"},   // leftmost first
+                      EvalCase{"10/4*2", Deg, Ok, "5"},
+                      // "/" before "*": 1/3 becomes .333333333333333, and three times that text is
+                      // .999999999999999 (a tree evaluator would give 1).
+                      EvalCase{"1/3*3", Deg, Ok, ".999999999999999"}, EvalCase{"2-3+4", Deg, Ok, "3"},
+                      EvalCase{"1+2-3+4", Deg, Ok, "4"}, EvalCase{"2*-3", Deg, Ok, "-6"},
+                      EvalCase{"2^-1", Deg, Ok, ".5"}, EvalCase{"9^.5", Deg, Ok, "3"},
+                      EvalCase{"0^0", Deg, Ok, "1"}, EvalCase{"5--3", Deg, Ok, "8"}, // the pair becomes "+"
+                      EvalCase{"5+-3", Deg, Ok, "2"}, EvalCase{"5-+3", Deg, Ok, "2"},
+                      EvalCase{"+5", Deg, Ok, "5"},
+                      EvalCase{"1E+3+2", Deg, Ok, "1002"}, // the exponent sign is no operator
+                      EvalCase{"2E-3*1000", Deg, Ok, "2"},
+                      EvalCase{"2D2+1", Deg, Ok, "201"}, // D introduces an exponent too
+                      EvalCase{"1E15*1", Deg, Ok, "1E+15"},
+                      EvalCase{"123456789012345678", Deg, Ok, "123456789012345678"}, // no operation: as typed
+                      EvalCase{"123456789012345678*1", Deg, Ok, "1.23456789012346E+17"},
+                      EvalCase{"1/8000", Deg, Ok, ".000125"}, // exponent -4: still plain
+                      EvalCase{"1/80000", Deg, Ok, "1.25E-05"}, EvalCase{"1/2000", Deg, Ok, ".0005"},
+                      EvalCase{"1E-200*1E-200", Deg, Ok, "0"}, // underflow is no failure
+                      EvalCase{"2 3", Deg, Ok, "23"},          // spaces vanish before anything else
+                      EvalCase{"", Deg, Ok, ""}, EvalCase{"   ", Deg, Ok, ""},
+                      EvalCase{"abc", Deg, Ok, "ABC"}, // a word survives as the result
+                      EvalCase{"E", Deg, Ok, "E"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Parentheses, EvaluateExpressionTest,
-    ::testing::Values(
-        EvalCase{"2*(3+4)", Deg, Ok, "14"},
-        EvalCase{"((5))", Deg, Ok, "5"},
-        EvalCase{"(-5)", Deg, Ok, "-5"},
-        EvalCase{"-(-(-3))", Deg, Ok, "-3"},
-        EvalCase{"5-(-3)", Deg, Ok, "8"},
-        EvalCase{"2-(3-(4-5))", Deg, Ok, "-2"},
-        EvalCase{"(2+3)*(4-1)", Deg, Ok, "15"},
-        EvalCase{"2^(1+1)", Deg, Ok, "4"},
-        EvalCase{"(0-1)^2", Deg, Ok, "1"},
-        EvalCase{"(1E+3)", Deg, Ok, "1E+3"},       // not a plain number: reduced, kept as text
-        EvalCase{"()", Deg, Ok, ""},
-        // A value next to a group is written next to it: the digits join, as in "2 3".
-        EvalCase{"2(3+4)", Deg, Ok, "27"}));
+    ::testing::Values(EvalCase{"2*(3+4)", Deg, Ok, "14"}, EvalCase{"((5))", Deg, Ok, "5"},
+                      EvalCase{"(-5)", Deg, Ok, "-5"}, EvalCase{"-(-(-3))", Deg, Ok, "-3"},
+                      EvalCase{"5-(-3)", Deg, Ok, "8"}, EvalCase{"2-(3-(4-5))", Deg, Ok, "-2"},
+                      EvalCase{"(2+3)*(4-1)", Deg, Ok, "15"}, EvalCase{"2^(1+1)", Deg, Ok, "4"},
+                      EvalCase{"(0-1)^2", Deg, Ok, "1"},
+                      EvalCase{"(1E+3)", Deg, Ok, "1E+3"}, // not a plain number: reduced, kept as text
+                      EvalCase{"()", Deg, Ok, ""},
+                      // A value next to a group is written next to it: the digits join, as in "2 3".
+                      EvalCase{"2(3+4)", Deg, Ok, "27"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Functions, EvaluateExpressionTest,
-    ::testing::Values(
-        EvalCase{"cos 60", Deg, Ok, ".5"},
-        EvalCase{"cos 90", Deg, Ok, "6.12323399573677E-17"}, // not 0
-        EvalCase{"COS60", Deg, Ok, ".5"},
-        EvalCase{"cos(60)", Deg, Ok, ".5"},
-        EvalCase{"cos(30+30)", Deg, Ok, ".5"},
-        EvalCase{"sin(30)+cos(60)", Deg, Ok, "1"},
-        EvalCase{"(cos 60)*2", Deg, Ok, "1"},
-        EvalCase{"2*cos 60", Deg, Ok, "1"},
-        EvalCase{"cos 0", Rad, Ok, "1"},
-        EvalCase{"cos 1", Rad, Ok, ".54030230586814"},
-        EvalCase{"sin 1", Rad, Ok, ".841470984807897"},
-        EvalCase{"cos sin 30", Deg, Ok, ".999961923064171"}, // cos of 0.5 degree
-        EvalCase{"ln(2+3)", Deg, Ok, "1.6094379124341"},
-        EvalCase{"ln 1", Deg, Ok, "0"},
-        EvalCase{"log 1000", Deg, Ok, "3"},
-        EvalCase{"exp 1", Deg, Ok, "2.71828182845905"},
-        EvalCase{"exp -1000", Deg, Ok, "0"},       // underflow
-        EvalCase{"SQR 4^2", Deg, Ok, "4"},         // a function takes the number right after it
-        EvalCase{"SQR(16)", Deg, Ok, "4"},
-        EvalCase{"SQR SQR 16", Deg, Ok, "2"},
-        EvalCase{"SQR SQR SQR 256+SQR 9", Deg, Ok, "5"},
-        EvalCase{"sqr 2", Deg, Ok, "1.4142135623731"},
-        EvalCase{"invSIN 1", Deg, Ok, "90"},
-        EvalCase{"invSIN -1", Deg, Ok, "-90"},
-        EvalCase{"invSIN .5", Deg, Ok, "30"},
-        EvalCase{"invCOS 0", Deg, Ok, "90"},
-        EvalCase{"invCOS 1", Deg, Ok, "0"},
-        EvalCase{"invTAN 1", Deg, Ok, "45"},
-        EvalCase{"invTAN 1", Rad, Ok, ".785398163397448"},
-        EvalCase{"invSIN 1", Rad, Ok, "1.5707963267949"}));
+    ::testing::Values(EvalCase{"cos 60", Deg, Ok, ".5"},
+                      EvalCase{"cos 90", Deg, Ok, "6.12323399573677E-17"}, // not 0
+                      EvalCase{"COS60", Deg, Ok, ".5"}, EvalCase{"cos(60)", Deg, Ok, ".5"},
+                      EvalCase{"cos(30+30)", Deg, Ok, ".5"}, EvalCase{"sin(30)+cos(60)", Deg, Ok, "1"},
+                      EvalCase{"(cos 60)*2", Deg, Ok, "1"}, EvalCase{"2*cos 60", Deg, Ok, "1"},
+                      EvalCase{"cos 0", Rad, Ok, "1"}, EvalCase{"cos 1", Rad, Ok, ".54030230586814"},
+                      EvalCase{"sin 1", Rad, Ok, ".841470984807897"},
+                      EvalCase{"cos sin 30", Deg, Ok, ".999961923064171"}, // cos of 0.5 degree
+                      EvalCase{"ln(2+3)", Deg, Ok, "1.6094379124341"}, EvalCase{"ln 1", Deg, Ok, "0"},
+                      EvalCase{"log 1000", Deg, Ok, "3"}, EvalCase{"exp 1", Deg, Ok, "2.71828182845905"},
+                      EvalCase{"exp -1000", Deg, Ok, "0"}, // underflow
+                      EvalCase{"SQR 4^2", Deg, Ok, "4"},   // a function takes the number right after it
+                      EvalCase{"SQR(16)", Deg, Ok, "4"}, EvalCase{"SQR SQR 16", Deg, Ok, "2"},
+                      EvalCase{"SQR SQR SQR 256+SQR 9", Deg, Ok, "5"},
+                      EvalCase{"sqr 2", Deg, Ok, "1.4142135623731"}, EvalCase{"invSIN 1", Deg, Ok, "90"},
+                      EvalCase{"invSIN -1", Deg, Ok, "-90"}, EvalCase{"invSIN .5", Deg, Ok, "30"},
+                      EvalCase{"invCOS 0", Deg, Ok, "90"}, EvalCase{"invCOS 1", Deg, Ok, "0"},
+                      EvalCase{"invTAN 1", Deg, Ok, "45"}, EvalCase{"invTAN 1", Rad, Ok, ".785398163397448"},
+                      EvalCase{"invSIN 1", Rad, Ok, "1.5707963267949"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Errors, EvaluateExpressionTest,
     ::testing::Values(
-        EvalCase{"(2", Deg, E2, ""},               // unclosed parenthesis
-        EvalCase{"2)", Deg, E2, ""},
-        EvalCase{"((2)", Deg, E2, ""},
-        EvalCase{"(2*", Deg, E2, ""},              // 2 replaces 3
-        EvalCase{"2*/3", Deg, E3, ""},
-        EvalCase{"2*", Deg, E3, ""},               // "*", "/", "^" without right operand
-        EvalCase{"2/", Deg, E3, ""},
-        EvalCase{"2^", Deg, E3, ""},
-        EvalCase{"2^*3", Deg, E3, ""},
-        EvalCase{"2+", Deg, E1, ""},               // "+" and "-": the operand search fails
-        EvalCase{"2-", Deg, E1, ""},
-        EvalCase{"(2+)", Deg, E1, ""},
-        EvalCase{"*5", Deg, E1, ""},               // a leading binary operator: 100 cycles
-        EvalCase{"cos", Deg, E1, ""},              // an argument that never becomes a number
-        EvalCase{"2+cos", Deg, E1, ""},
-        EvalCase{")(", Deg, E1, ""},               // a ")" before its "(": never reducible
-        EvalCase{"(2))+((3)", Deg, E1, ""},
-        EvalCase{"1/0", Deg, E1, ""},
-        EvalCase{"0/0", Deg, E1, ""},
-        EvalCase{"SQR -4", Deg, E1, ""},
-        EvalCase{"SQR(0-4)", Deg, E1, ""},
-        EvalCase{"ln 0", Deg, E1, ""},
-        EvalCase{"ln -1", Deg, E1, ""},
-        EvalCase{"log 0", Deg, E1, ""},
-        EvalCase{"invSIN 2", Deg, E1, ""},
+        EvalCase{"(2", Deg, E2, ""}, // unclosed parenthesis
+        EvalCase{"2)", Deg, E2, ""}, EvalCase{"((2)", Deg, E2, ""},
+        EvalCase{"(2*", Deg, E2, ""},                               // 2 replaces 3
+        EvalCase{"2*/3", Deg, E3, ""}, EvalCase{"2*", Deg, E3, ""}, // "*", "/", "^" without right operand
+        EvalCase{"2/", Deg, E3, ""}, EvalCase{"2^", Deg, E3, ""}, EvalCase{"2^*3", Deg, E3, ""},
+        EvalCase{"2+", Deg, E1, ""}, // "+" and "-": the operand search fails
+        EvalCase{"2-", Deg, E1, ""}, EvalCase{"(2+)", Deg, E1, ""},
+        EvalCase{"*5", Deg, E1, ""},  // a leading binary operator: 100 cycles
+        EvalCase{"cos", Deg, E1, ""}, // an argument that never becomes a number
+        EvalCase{"2+cos", Deg, E1, ""}, EvalCase{")(", Deg, E1, ""}, // a ")" before its "(": never reducible
+        EvalCase{"(2))+((3)", Deg, E1, ""}, EvalCase{"1/0", Deg, E1, ""}, EvalCase{"0/0", Deg, E1, ""},
+        EvalCase{"SQR -4", Deg, E1, ""}, EvalCase{"SQR(0-4)", Deg, E1, ""}, EvalCase{"ln 0", Deg, E1, ""},
+        EvalCase{"ln -1", Deg, E1, ""}, EvalCase{"log 0", Deg, E1, ""}, EvalCase{"invSIN 2", Deg, E1, ""},
         EvalCase{"invCOS -1.5", Deg, E1, ""},
-        EvalCase{"(0-8)^(1/3)", Deg, E1, ""},      // negative base, fractional exponent
-        EvalCase{"0^-1", Deg, E1, ""},
-        EvalCase{"1E308*10", Deg, E1, ""},         // overflow
+        EvalCase{"(0-8)^(1/3)", Deg, E1, ""}, // negative base, fractional exponent
+        EvalCase{"0^-1", Deg, E1, ""}, EvalCase{"1E308*10", Deg, E1, ""}, // overflow
         EvalCase{"exp 710", Deg, E1, ""},
-        EvalCase{"1E999+1", Deg, E1, ""},          // an operand beyond the double range
+        EvalCase{"1E999+1", Deg, E1, ""}, // an operand beyond the double range
         EvalCase{"2 3 +", Deg, E1, ""}));
 
 // ---------------------------------------------------------------------------
@@ -179,7 +143,10 @@ struct TextCase {
     const char *out;
 };
 
-void PrintTo(const TextCase &c, std::ostream *os) { *os << '"' << c.in << '"'; }
+void PrintTo(const TextCase &c, std::ostream *os)
+{
+    *os << '"' << c.in << '"';
+}
 
 class SpaceExpressionTest : public ::testing::TestWithParam<TextCase> {};
 
@@ -194,14 +161,14 @@ INSTANTIATE_TEST_SUITE_P(
     Texts, SpaceExpressionTest,
     ::testing::Values(TextCase{"", "  "}, TextCase{"2+3*4", " 2 + 3 * 4 "}, TextCase{"2 + 3", " 2 + 3 "},
                       TextCase{"+5", " 5 "}, TextCase{"-5", " -5 "}, TextCase{"2*-3", " 2 * -3 "},
-                      TextCase{"3--2", " 3 - -2 "},          // a "-" after a space starts a number
+                      TextCase{"3--2", " 3 - -2 "}, // a "-" after a space starts a number
                       TextCase{"(-3)", " (-3) "}, TextCase{"1E+3+2", " 1E+3 + 2 "},
-                      TextCase{"2D-3-1", " 2D-3 - 1 "}, TextCase{"2^", " 2 ^  "},
-                      TextCase{"5-", " 5 -  "}, TextCase{"cos60", " COS 60 "},
-                      TextCase{"sqr4", " SQR 4 "}, TextCase{"ln(2)", " LON (2) "},
-                      TextCase{"LON5", " LON 5 "}, TextCase{"invcos.5", " ICO .5 "},
-                      TextCase{"INVSIN1", " ISI 1 "}, TextCase{"invTAN-1", " ITA -1 "},
-                      TextCase{"cos-3", " COS -3 "}, TextCase{"INV", " I  "},
+                      TextCase{"2D-3-1", " 2D-3 - 1 "}, TextCase{"2^", " 2 ^  "}, TextCase{"5-", " 5 -  "},
+                      TextCase{"cos60", " COS 60 "}, TextCase{"sqr4", " SQR 4 "},
+                      TextCase{"ln(2)", " LON (2) "}, TextCase{"LON5", " LON 5 "},
+                      TextCase{"invcos.5", " ICO .5 "}, TextCase{"INVSIN1", " ISI 1 "},
+                      TextCase{"invTAN-1", " ITA -1 "}, TextCase{"cos-3", " COS -3 "},
+                      TextCase{"INV", " I  "},
                       // INV and three characters become I and two of them, which are
                       // scanned again: here LN becomes LON.
                       TextCase{"INVLNX", " ILON   "}, TextCase{"a b", " AB "}));

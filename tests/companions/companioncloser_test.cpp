@@ -47,7 +47,7 @@ protected:
 
     QTemporaryDir dir;
     QString folder;
-    Session session;
+    ModuleState session;
     FakeFiles files;
     FakeProcesses processes;
     CountingWindows windows;

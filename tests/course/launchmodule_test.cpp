@@ -19,7 +19,10 @@ struct CodeCase {
     const char *fileText;
 };
 
-void PrintTo(const CodeCase &c, std::ostream *os) { *os << "code " << c.code; }
+void PrintTo(const CodeCase &c, std::ostream *os)
+{
+    *os << "code " << c.code;
+}
 
 class DecodeLaunchCodeTest : public ::testing::TestWithParam<CodeCase> {};
 
@@ -38,11 +41,9 @@ INSTANTIATE_TEST_SUITE_P(
                       CodeCase{500, 50, ""},               // multiple of 10: no file, module not reduced
                       CodeCase{70, 7, ""},                 // the web-site button
                       CodeCase{11, 1, "Exercice 01."},     // module 1 has no file code
-                      CodeCase{19, 1, "Exercice 09."},
-                      CodeCase{245, 24, "Exercice 05.E44"},
-                      CodeCase{559, 5, "Exercice 18."},    // 55 - 50 = 5, 9 + 9
-                      CodeCase{227, 22, "Exercice 07.E05"},
-                      CodeCase{0, 0, ""}));
+                      CodeCase{19, 1, "Exercice 09."}, CodeCase{245, 24, "Exercice 05.E44"},
+                      CodeCase{559, 5, "Exercice 18."}, // 55 - 50 = 5, 9 + 9
+                      CodeCase{227, 22, "Exercice 07.E05"}, CodeCase{0, 0, ""}));
 
 TEST(CompanionExecutableTest, EighteenModulesHaveOneEach)
 {

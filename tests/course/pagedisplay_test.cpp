@@ -44,7 +44,10 @@ struct ScrollCase {
     int maximum;
 };
 
-void PrintTo(const ScrollCase &c, std::ostream *os) { *os << "body " << c.bodyHeight << " px"; }
+void PrintTo(const ScrollCase &c, std::ostream *os)
+{
+    *os << "body " << c.bodyHeight << " px";
+}
 
 class ScrollBarTest : public ::testing::TestWithParam<ScrollCase> {};
 
@@ -177,7 +180,10 @@ struct ContentsCase {
     const char *caption;
 };
 
-void PrintTo(const ContentsCase &c, std::ostream *os) { *os << "sommaire \"" << c.sommaire << '"'; }
+void PrintTo(const ContentsCase &c, std::ostream *os)
+{
+    *os << "sommaire \"" << c.sommaire << '"';
+}
 
 class ContentsButtonTest : public ::testing::TestWithParam<ContentsCase> {};
 
@@ -340,9 +346,8 @@ TEST_F(NavigateTest, ExoKeepsATestInProgressAndWithoutReturnHidesTheRecall)
     handOff.pendingExercise = 2;
     navigator.Navigate(QStringLiteral("EXO009"));
     EXPECT_EQ(handOff.pendingExercise, 2);
-    EXPECT_EQ(host.log,
-              (QStringList{QStringLiteral("busy"), QStringLiteral("test 2"), QStringLiteral("recall 0"),
-                           QStringLiteral("idle")}));
+    EXPECT_EQ(host.log, (QStringList{QStringLiteral("busy"), QStringLiteral("test 2"),
+                                     QStringLiteral("recall 0"), QStringLiteral("idle")}));
     EXPECT_EQ(session.historyPos, 0);
 }
 

@@ -79,9 +79,9 @@ TEST_F(StartupChecksTest, StepsInOrderOnAWideScreen)
     session.companionTasks[3] = 99;
     session.companionTasks[35] = 5;
     EXPECT_TRUE(run());
-    EXPECT_EQ(window.log, (QStringList{QStringLiteral("pointers"), QStringLiteral("width 800"),
-                                       QStringLiteral("events"), QStringLiteral("normal 112,84 800x600"),
-                                       QStringLiteral("events")}));
+    EXPECT_EQ(window.log,
+              (QStringList{QStringLiteral("pointers"), QStringLiteral("width 800"), QStringLiteral("events"),
+                           QStringLiteral("normal 112,84 800x600"), QStringLiteral("events")}));
     EXPECT_EQ(opener.opened, QStringList{folder() + QStringLiteral("PcTs.mdb")});
     EXPECT_EQ(session.historyPos, 0);
     EXPECT_TRUE(session.recordInHistory);

@@ -25,7 +25,7 @@ public:
     static Row page(int numeropage, int index, const QString &titre = QString(), int sommaire = 1);
 
     std::vector<Row> rows;
-    int positionSets = 0;   // setAbsolutePosition calls
+    int positionSets = 0; // setAbsolutePosition calls
     mutable int fieldReads = 0;
 
 private:

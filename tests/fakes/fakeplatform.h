@@ -34,7 +34,9 @@ public:
 // A screen of the given width and height in pixels, 15 twips per pixel.
 class FakeScreen final : public Screen {
 public:
-    explicit FakeScreen(double widthPx = 1024, double heightPx = 768) : widthPx(widthPx), heightPx(heightPx) {}
+    explicit FakeScreen(double widthPx = 1024, double heightPx = 768) : widthPx(widthPx), heightPx(heightPx)
+    {
+    }
     double widthTwips() const override { return widthPx * twipsPerPixel; }
     double heightTwips() const override { return heightPx * twipsPerPixel; }
     double twipsPerPixelX() const override { return twipsPerPixel; }

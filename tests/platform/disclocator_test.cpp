@@ -14,7 +14,8 @@ protected:
     DiscLocatorTest() : locator(QStringLiteral("/opt/vorlane"), files, volumes, prompts, desktop)
     {
         // Tried first to last, as the letters Z to A were.
-        volumes.volumeRoots = {QStringLiteral("/media/usb"), QStringLiteral("/media/cdrom"), QStringLiteral("/")};
+        volumes.volumeRoots = {QStringLiteral("/media/usb"), QStringLiteral("/media/cdrom"),
+                               QStringLiteral("/")};
     }
 
     FakeFiles files;
@@ -35,7 +36,8 @@ TEST_F(DiscLocatorTest, PictureInTheApplicationFolderWinsOverTheDisc)
 
 TEST_F(DiscLocatorTest, TheVolumeTriedFirstWins)
 {
-    files.paths = {QStringLiteral("/media/cdrom/PCTsDATA/onde.gif"), QStringLiteral("/media/usb/PCTsDATA/onde.gif")};
+    files.paths = {QStringLiteral("/media/cdrom/PCTsDATA/onde.gif"),
+                   QStringLiteral("/media/usb/PCTsDATA/onde.gif")};
     QString name = QStringLiteral("onde.gif");
     locator.LocateDataFile(name);
     EXPECT_EQ(name, u"/media/usb/PCTsDATA/onde.gif");
@@ -69,7 +71,8 @@ TEST_F(DiscLocatorTest, CancelGivesEmptyTextAndBeeps)
     EXPECT_EQ(name, u"");
     EXPECT_EQ(desktop.beeps, 1);
     ASSERT_EQ(prompts.asked.size(), 1);
-    EXPECT_EQ(prompts.asked[0].text, QString::fromUtf8("Veuillez introduire le CD-ROM « CALDERINE » dans le lecteur."));
+    EXPECT_EQ(prompts.asked[0].text,
+              QString::fromUtf8("Veuillez introduire le CD-ROM « CALDERINE » dans le lecteur."));
     EXPECT_EQ(prompts.asked[0].title, u"CD-ROM absent");
     EXPECT_EQ(prompts.asked[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(prompts.asked[0].buttons, MessageButtons::RetryCancel);
@@ -123,7 +126,8 @@ TEST_F(DiscLocatorTest, BlankNameReturnsAtOnce)
 
 TEST_F(DiscLocatorTest, EachCallSearchesAgain)
 {
-    files.paths = {QStringLiteral("/media/cdrom/PCTsDATA/a.gif"), QStringLiteral("/media/usb/PCTsDATA/b.gif")};
+    files.paths = {QStringLiteral("/media/cdrom/PCTsDATA/a.gif"),
+                   QStringLiteral("/media/usb/PCTsDATA/b.gif")};
     QString a = QStringLiteral("a.gif");
     QString b = QStringLiteral("b.gif");
     locator.LocateDataFile(a);

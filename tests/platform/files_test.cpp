@@ -86,8 +86,8 @@ TEST(VolumeOrderTest, LastMountPathFirstInByteOrder)
 {
     EXPECT_EQ(OrderVolumeRoots({QStringLiteral("/"), QStringLiteral("/media/cdrom"), QStringLiteral("/boot"),
                                 QStringLiteral("/media/cdrom"), QStringLiteral("/media/Disque")}),
-              (QStringList{QStringLiteral("/media/cdrom"), QStringLiteral("/media/Disque"), QStringLiteral("/boot"),
-                           QStringLiteral("/")}));
+              (QStringList{QStringLiteral("/media/cdrom"), QStringLiteral("/media/Disque"),
+                           QStringLiteral("/boot"), QStringLiteral("/")}));
 }
 
 TEST(VolumeOrderTest, MountedVolumesAreListedReadyAndOrdered)
@@ -99,9 +99,8 @@ TEST(VolumeOrderTest, MountedVolumesAreListedReadyAndOrdered)
 
 TEST(LaunchPlanTest, WindowsExecutableGoesThroughWineWhenInstalled)
 {
-    const LaunchPlan plan =
-        PlanLaunch(QStringLiteral("/app/ONDES.EXE"), {QStringLiteral("x")}, QByteArray("MZ\x90\0", 4),
-                   QStringLiteral("/usr/bin/wine"));
+    const LaunchPlan plan = PlanLaunch(QStringLiteral("/app/ONDES.EXE"), {QStringLiteral("x")},
+                                       QByteArray("MZ\x90\0", 4), QStringLiteral("/usr/bin/wine"));
     EXPECT_EQ(plan.program, u"/usr/bin/wine");
     EXPECT_EQ(plan.arguments, (QStringList{QStringLiteral("/app/ONDES.EXE"), QStringLiteral("x")}));
 }
@@ -109,13 +108,18 @@ TEST(LaunchPlanTest, WindowsExecutableGoesThroughWineWhenInstalled)
 TEST(LaunchPlanTest, NativeProgramsAndMissingWineStartDirectly)
 {
     const QString wine = QStringLiteral("/usr/bin/wine");
-    EXPECT_EQ(PlanLaunch(QStringLiteral("/app/ONDES.EXE"), {}, QByteArray("\x7f" "ELF"), wine).program,
+    EXPECT_EQ(PlanLaunch(QStringLiteral("/app/ONDES.EXE"), {},
+                         QByteArray("\x7f"
+                                    "ELF"),
+                         wine)
+                  .program,
               u"/app/ONDES.EXE");
     EXPECT_EQ(PlanLaunch(QStringLiteral("/app/ONDES.EXE"), {}, QByteArray("#!/bin/sh"), wine).program,
               u"/app/ONDES.EXE");
     EXPECT_EQ(PlanLaunch(QStringLiteral("/app/ONDES.EXE"), {}, QByteArray("MZ"), QString()).program,
               u"/app/ONDES.EXE");
-    EXPECT_EQ(PlanLaunch(QStringLiteral("/app/refunst"), {}, QByteArray("MZ"), wine).program, u"/app/refunst");
+    EXPECT_EQ(PlanLaunch(QStringLiteral("/app/refunst"), {}, QByteArray("MZ"), wine).program,
+              u"/app/refunst");
     EXPECT_EQ(PlanLaunch(QStringLiteral("/app/maj.exe"), {}, QByteArray("MZ"), wine).program, wine);
 }
 

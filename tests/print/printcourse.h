@@ -56,8 +56,8 @@ inline CourseSources printCourse()
                                     QStringLiteral("##POX700") + crlf + QStringLiteral("Droite") + end));
     // Page 7 leaves the surface in a large, bold, italic, underlined red: the
     // footer has its own style.
-    s.pages.push_back(printPage(7, 5, 7,
-                                QStringLiteral("##SI20\r\n##BOL1\r\n##ITA1\r\n##UND1\r\n##C012\r\nFin") + end));
+    s.pages.push_back(
+        printPage(7, 5, 7, QStringLiteral("##SI20\r\n##BOL1\r\n##ITA1\r\n##UND1\r\n##C012\r\nFin") + end));
     s.pages.push_back(printPage(8, 9, 8));
     CoursePage p9 = printPage(9, 9, 9);
     p9.imprimable = false;

@@ -122,7 +122,7 @@ TEST_F(Bonds, TitleBandStyleTwo)
     const QJsonObject first = r[4], second = r[5], fourth = r[7], last = r[64];
     EXPECT_EQ(str(first, "s"), u"titre");
     EXPECT_LINE(first, 0, 0, 9000, 0);
-    EXPECT_EQ(str(first, "color"), u"#ffe1c3"); // (255, 225, 195)
+    EXPECT_EQ(str(first, "color"), u"#ffe1c3");  // (255, 225, 195)
     EXPECT_EQ(str(second, "color"), u"#ffe2c4"); // m = nearest(225.5) = 226
     EXPECT_EQ(str(fourth, "color"), u"#ffe2c6"); // m = nearest(226.5) = 226
     EXPECT_LINE(last, 0, 900, 9000, 900);

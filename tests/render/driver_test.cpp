@@ -13,18 +13,21 @@ TEST(MarkupRenderTrace, ExampleComesOutByteForByte)
 {
     MarkupRenderOptions options;
     options.testMetrics = true;
-    const auto trace = MarkupRender::trace(QString::fromUtf8("##SI12\r\nH\r\n##IND2\r\nO¶\r\n"), options, nullptr);
+    const auto trace =
+        MarkupRender::trace(QString::fromUtf8("##SI12\r\nH\r\n##IND2\r\nO¶\r\n"), options, nullptr);
     ASSERT_TRUE(trace);
     EXPECT_EQ(*trace,
-              QByteArray(
-                  "{\"op\":\"print\",\"s\":\"PictureTEXTE\",\"x\":0,\"y\":0,\"text\":\"H\",\"font\":\"Arial\",\"size\":12,"
-                  "\"bold\":false,\"italic\":false,\"underline\":false,\"color\":\"#000000\"}\n"
-                  "{\"op\":\"print\",\"s\":\"PictureTEXTE\",\"x\":144,\"y\":72,\"text\":\"2\",\"font\":\"Arial\",\"size\":10,"
-                  "\"bold\":false,\"italic\":false,\"underline\":false,\"color\":\"#000000\"}\n"
-                  "{\"op\":\"print\",\"s\":\"PictureTEXTE\",\"x\":264,\"y\":0,\"text\":\"O\",\"font\":\"Arial\",\"size\":12,"
-                  "\"bold\":false,\"italic\":false,\"underline\":false,\"color\":\"#000000\"}\n"
-                  "{\"op\":\"height\",\"s\":\"PictureTEXTE\",\"px\":19.2}\n"
-                  "{\"op\":\"end\",\"s\":\"PictureTEXTE\",\"pageHeight\":288,\"heightPx\":19.2}\n"));
+              QByteArray("{\"op\":\"print\",\"s\":\"PictureTEXTE\",\"x\":0,\"y\":0,\"text\":\"H\",\"font\":"
+                         "\"Arial\",\"size\":12,"
+                         "\"bold\":false,\"italic\":false,\"underline\":false,\"color\":\"#000000\"}\n"
+                         "{\"op\":\"print\",\"s\":\"PictureTEXTE\",\"x\":144,\"y\":72,\"text\":\"2\","
+                         "\"font\":\"Arial\",\"size\":10,"
+                         "\"bold\":false,\"italic\":false,\"underline\":false,\"color\":\"#000000\"}\n"
+                         "{\"op\":\"print\",\"s\":\"PictureTEXTE\",\"x\":264,\"y\":0,\"text\":\"O\",\"font\":"
+                         "\"Arial\",\"size\":12,"
+                         "\"bold\":false,\"italic\":false,\"underline\":false,\"color\":\"#000000\"}\n"
+                         "{\"op\":\"height\",\"s\":\"PictureTEXTE\",\"px\":19.2}\n"
+                         "{\"op\":\"end\",\"s\":\"PictureTEXTE\",\"pageHeight\":288,\"heightPx\":19.2}\n"));
 }
 
 TEST(MarkupRenderTrace, EmptyBodyLeavesTheSurfaceZeroHigh)
@@ -47,7 +50,8 @@ TEST(MarkupRenderTrace, PrintModeKeepsTheHeightAndLeavesPageHeightZero)
     const QList<QByteArray> lines = trace->split('\n');
     ASSERT_EQ(lines.size(), 3); // print, end, and the empty text after the last line end
     EXPECT_TRUE(lines[0].contains("\"x\":8880,\"y\":0,\"text\":\"A\"")) << lines[0].constData();
-    EXPECT_EQ(lines[1], QByteArray("{\"op\":\"end\",\"s\":\"PictureTEXTE\",\"pageHeight\":0,\"heightPx\":1000}"));
+    EXPECT_EQ(lines[1],
+              QByteArray("{\"op\":\"end\",\"s\":\"PictureTEXTE\",\"pageHeight\":0,\"heightPx\":1000}"));
 }
 
 TEST_F(Driver, RunsBeforeAPilcrowShareTheOutputLine)
@@ -148,7 +152,8 @@ TEST_F(Driver, ReliefShadowFollowsTheAlignmentAndShift)
 
 TEST_F(Driver, ResetLayoutPutsTheStartValuesBack)
 {
-    render({"##SI14", "##BOL1", "##ITA1", "##UND1", "##C003", "##ALCE", "##INTER2.00", "##RELIEF208", "##UP", "x¶"});
+    render({"##SI14", "##BOL1", "##ITA1", "##UND1", "##C003", "##ALCE", "##INTER2.00", "##RELIEF208", "##UP",
+            "x¶"});
     EXPECT_TRUE(state.layout.illustrationUp);
     state.pageHeight = 0;
     render({"y¶", "z¶"});
@@ -212,8 +217,8 @@ TEST(DriverWide, ARightEdgeBeyondSixteenBitsKeepsItsOldValue)
 {
     TraceLog log;
     OffscreenHost host(&log);
-    DrawingSurface &s = host.addSurface(
-        std::make_unique<RecordingSurface>(u"PictureTEXTE"_s, log, std::make_shared<TestMetrics>(), 3000, 1000));
+    DrawingSurface &s = host.addSurface(std::make_unique<RecordingSurface>(
+        u"PictureTEXTE"_s, log, std::make_shared<TestMetrics>(), 3000, 1000));
     RenderState state;
     state.layout.rightEdge = 1234;
     PageRenderer r(state, host);

@@ -25,7 +25,8 @@ TEST(MarkupText, PositionsCountFromOne)
 TEST(MarkupText, ValuesAreLenient)
 {
     const std::pair<const char16_t *, double> cases[] = {
-        {u"010", 10}, {u"-05", -5}, {u" 2", 2}, {u"1.50", 1.5}, {u"I8", 0}, {u"", 0}, {u"3x", 3}, {u"1D2", 100},
+        {u"010", 10}, {u"-05", -5}, {u" 2", 2}, {u"1.50", 1.5},
+        {u"I8", 0},   {u"", 0},     {u"3x", 3}, {u"1D2", 100},
     };
     for (auto [text, value] : cases)
         EXPECT_EQ(MarkupText::value(text), value) << QString::fromUtf16(text).toStdString();

@@ -77,24 +77,30 @@ protected:
     }
 };
 
-inline double num(const QJsonObject &o, const char *key) { return o.value(QLatin1String(key)).toDouble(); }
-inline QString str(const QJsonObject &o, const char *key) { return o.value(QLatin1String(key)).toString(); }
+inline double num(const QJsonObject &o, const char *key)
+{
+    return o.value(QLatin1String(key)).toDouble();
+}
+inline QString str(const QJsonObject &o, const char *key)
+{
+    return o.value(QLatin1String(key)).toString();
+}
 
 // A print record's position and text.
-#define EXPECT_PRINT(rec, x, y, text)                                                                     \
-    do {                                                                                                  \
-        EXPECT_EQ(::vorlane::testing::num(rec, "x"), (x));                                                \
-        EXPECT_EQ(::vorlane::testing::num(rec, "y"), (y));                                                \
-        EXPECT_EQ(::vorlane::testing::str(rec, "text"), QString::fromUtf8(text));                        \
+#define EXPECT_PRINT(rec, x, y, text)                                                                        \
+    do {                                                                                                     \
+        EXPECT_EQ(::vorlane::testing::num(rec, "x"), (x));                                                   \
+        EXPECT_EQ(::vorlane::testing::num(rec, "y"), (y));                                                   \
+        EXPECT_EQ(::vorlane::testing::str(rec, "text"), QString::fromUtf8(text));                            \
     } while (0)
 
 // A line record's ends.
-#define EXPECT_LINE(rec, ax, ay, bx, by)                                                                  \
-    do {                                                                                                  \
-        EXPECT_EQ(::vorlane::testing::num(rec, "x1"), (ax));                                              \
-        EXPECT_EQ(::vorlane::testing::num(rec, "y1"), (ay));                                              \
-        EXPECT_EQ(::vorlane::testing::num(rec, "x2"), (bx));                                              \
-        EXPECT_EQ(::vorlane::testing::num(rec, "y2"), (by));                                              \
+#define EXPECT_LINE(rec, ax, ay, bx, by)                                                                     \
+    do {                                                                                                     \
+        EXPECT_EQ(::vorlane::testing::num(rec, "x1"), (ax));                                                 \
+        EXPECT_EQ(::vorlane::testing::num(rec, "y1"), (ay));                                                 \
+        EXPECT_EQ(::vorlane::testing::num(rec, "x2"), (bx));                                                 \
+        EXPECT_EQ(::vorlane::testing::num(rec, "y2"), (by));                                                 \
     } while (0)
 
 } // namespace vorlane::testing

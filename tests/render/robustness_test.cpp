@@ -71,13 +71,14 @@ TEST_F(Malformed, EveryTagAloneOrWithJunkIsHarmless)
 TEST_F(Malformed, LineOfAHundredThousandCharacters)
 {
     const QString longRun = QString(100000, u'a') + u"\u00B6\r\n"_s;
-    const QString longCommands = u"##C"_s + QString(100000, u'9') + u"\r\n##IND"_s + QString(100000, u'i')
-        + u"\r\n##FRAC"_s + QString(100000, u'#') + u"\r\n##FEINC"_s + QString(100000, u'x') + u"\r\n"_s;
+    const QString longCommands = u"##C"_s + QString(100000, u'9') + u"\r\n##IND"_s + QString(100000, u'i') +
+                                 u"\r\n##FRAC"_s + QString(100000, u'#') + u"\r\n##FEINC"_s +
+                                 QString(100000, u'x') + u"\r\n"_s;
     renderer.RenderPageText(longRun + longCommands + u"b\r\n"_s);
     const auto p = prints();
     ASSERT_EQ(p.size(), 5u);
     EXPECT_EQ(str(p[0], "text").size(), 100000);
-    EXPECT_EQ(num(p[1], "y"), 300); // the index, 60 lower on the second line
+    EXPECT_EQ(num(p[1], "y"), 300);             // the index, 60 lower on the second line
     EXPECT_EQ(str(p[2], "text").size(), 99998); // the numerator: all but the last two "#"
     EXPECT_EQ(str(p[3], "text"), u"#");
     // FEINC's text is "C" + 100000 x: 100001 characters of 120 twips.
@@ -91,11 +92,21 @@ TEST_F(Malformed, BodyOfFiftyThousandLines)
     text.reserve(50000 * 12);
     for (int i = 0; i < 50000; ++i) {
         switch (i % 5) {
-        case 0: text += u"x\u00B6\r\n"_s; break;
-        case 1: text += u"##IND2\r\n"_s; break;
-        case 2: text += u"##K003\r\n"_s; break;
-        case 3: text += u"##K101\r\n"_s; break;
-        default: text += u"##PIY-17\r\n"_s; break; // PIY reads "-17"
+        case 0:
+            text += u"x\u00B6\r\n"_s;
+            break;
+        case 1:
+            text += u"##IND2\r\n"_s;
+            break;
+        case 2:
+            text += u"##K003\r\n"_s;
+            break;
+        case 3:
+            text += u"##K101\r\n"_s;
+            break;
+        default:
+            text += u"##PIY-17\r\n"_s;
+            break; // PIY reads "-17"
         }
     }
     renderer.RenderPageText(text);

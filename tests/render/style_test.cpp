@@ -10,7 +10,8 @@ using Style = RenderFixture;
 
 TEST_F(Style, SizeIsTheLastTwoCharacters)
 {
-    render({"##SI12", "a", "##SI08", "b", "##SI8", "c", "##SI00", "d", "##SI-5", "e", "##SIxx", "f", "##SI", "g"});
+    render({"##SI12", "a", "##SI08", "b", "##SI8", "c", "##SI00", "d", "##SI-5", "e", "##SIxx", "f", "##SI",
+            "g"});
     const auto p = prints();
     ASSERT_EQ(p.size(), 7u);
     const double sizes[] = {12, 8, 8, 8, 8, 8, 8}; // "I8", "00", "-5", "xx" and "SI" set nothing
@@ -23,8 +24,9 @@ TEST_F(Style, BoldItalicUnderline)
     render({"##BOL1", "##ITA1", "a", "##UND1", "##BOL0", "b", "##ITA0", "##UND0", "c", "##BOL1xyz", "d"});
     const auto p = prints();
     auto flags = [&](size_t i) {
-        return QString::number(p[i].value(u"bold").toBool()) + QString::number(p[i].value(u"italic").toBool())
-            + QString::number(p[i].value(u"underline").toBool());
+        return QString::number(p[i].value(u"bold").toBool()) +
+               QString::number(p[i].value(u"italic").toBool()) +
+               QString::number(p[i].value(u"underline").toBool());
     };
     EXPECT_EQ(flags(0), u"110");
     EXPECT_EQ(flags(1), u"011");
@@ -60,10 +62,11 @@ TEST_F(Style, ColourOutOfTheTableIsKept)
 
 TEST_F(Style, FontTable)
 {
-    render({"##FONT01", "a", "##FONT02", "b", "##FONT03", "c", "##FONT04", "d", "##FONT05", "e", "##FONT09", "f",
-            "##FONT00", "g"});
+    render({"##FONT01", "a", "##FONT02", "b", "##FONT03", "c", "##FONT04", "d", "##FONT05", "e", "##FONT09",
+            "f", "##FONT00", "g"});
     const auto p = prints();
-    const char *fonts[] = {"Symbol", "Times new roman", "Wingdings", "Comic Sans MS", "MT Extra", "MT Extra", "Arial"};
+    const char *fonts[] = {"Symbol",   "Times new roman", "Wingdings", "Comic Sans MS",
+                           "MT Extra", "MT Extra",        "Arial"};
     for (size_t i = 0; i < p.size(); ++i) {
         EXPECT_EQ(str(p[i], "font"), QString::fromLatin1(fonts[i])) << i;
         EXPECT_EQ(num(p[i], "y"), 0) << i; // same heights with the test metrics
@@ -132,8 +135,8 @@ TEST_F(Style, OneRunShiftIsWholeTwips)
 
 TEST_F(Style, LastingShifts)
 {
-    render({"##DECABADEF", "a", "##DECAHADEF", "b", "##DECAB2DEF", "c", "##DECAH2DEF", "d", "##DECLIG2.5", "e",
-            "##DECLIG-1", "f", "##DECLIG", "g"});
+    render({"##DECABADEF", "a", "##DECAHADEF", "b", "##DECAB2DEF", "c", "##DECAH2DEF", "d", "##DECLIG2.5",
+            "e", "##DECLIG-1", "f", "##DECLIG", "g"});
     const auto p = prints();
     const double ys[] = {120, 0, 60, 0, 600, 360, 360};
     for (size_t i = 0; i < 7; ++i)
@@ -154,7 +157,7 @@ TEST_F(Style, PloufGrowsThePageUnlessPrinting)
 TEST_F(Style, ReliefArguments)
 {
     render({"##RELIEF", "##RELIEFx12"});
-    EXPECT_EQ(state.layout.reliefDepth, 0);  // character 7 "x"
+    EXPECT_EQ(state.layout.reliefDepth, 0);   // character 7 "x"
     EXPECT_EQ(state.layout.reliefColour, 12); // "12"
     render({"##RELIEF9-3", "a"});
     // Depth 9 in a colour outside the palette: the shadow keeps the text colour.

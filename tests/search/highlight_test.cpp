@@ -1,7 +1,7 @@
 // The marks behind the words a search found, on the page opened from its results.
 
-#include "core/course/pagedisplay.h"
 #include "core/app/session.h"
+#include "core/course/pagedisplay.h"
 #include "core/render/offscreenhost.h"
 #include "core/render/pagerenderer.h"
 #include "core/search/pagesearch.h"

@@ -17,7 +17,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString mdbPath(const char *file) { return mdbDir() + u'/' + QString::fromLatin1(file); }
+QString mdbPath(const char *file)
+{
+    return mdbDir() + u'/' + QString::fromLatin1(file);
+}
 
 // The value of `field` in the row whose `keyField` is key; nullopt when no row has it.
 std::optional<QString> lookUp(DataControl &data, QStringView keyField, const QString &key, QStringView field)
@@ -131,10 +134,14 @@ TEST_P(AccessFiles, Jet3Windows1252TextAndYesNoRows)
         const char *data;
     };
     const Case cases[] = {
-        {"row182", "AA¶AA"}, {"row233", "AAéAA"}, {"row232", "AAèAA"}, {"row201", "AAÉAA"},
+        {"row182", "AA¶AA"},
+        {"row233", "AAéAA"},
+        {"row232", "AAèAA"},
+        {"row201", "AAÉAA"},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(lookUp(data, u"name", QString::fromLatin1(c.name), u"data"), QString::fromUtf8(c.data)) << c.name;
+        EXPECT_EQ(lookUp(data, u"name", QString::fromLatin1(c.name), u"data"), QString::fromUtf8(c.data))
+            << c.name;
 
     DataControl yesNo(testReaderOptions());
     open(yesNo, "jet3_testIndexCodesV1997.mdb", u"table10"_s);
@@ -225,8 +232,8 @@ TEST(AccessDatabase, MemoryLimitReachesTheHelper)
     // Far too little memory for the helper to even start: a limit hit is a failed read.
     AccessReaderOptions options = testReaderOptions();
     options.memoryLimitBytes = 4 << 20;
-    const AccessReader::Result result = AccessReader(options).readTable(mdbPath("jet3_test2V1997.mdb"),
-                                                                       u"MSP_PROJECTS"_s);
+    const AccessReader::Result result =
+        AccessReader(options).readTable(mdbPath("jet3_test2V1997.mdb"), u"MSP_PROJECTS"_s);
     EXPECT_NE(result.outcome, AccessReader::Outcome::Ok);
     EXPECT_EQ(result.status(), StoreStatus::Unreadable);
 }
@@ -256,7 +263,8 @@ protected:
 };
 
 // One column "c", one row "hi", as the helper writes it.
-const QByteArray kOneRow = R"(printf 'VMR1\001\000\000\000\001\000\000\000cR\000\002\000\000\000hiE\001\000\000\000' > "$3")";
+const QByteArray kOneRow =
+    R"(printf 'VMR1\001\000\000\000\001\000\000\000cR\000\002\000\000\000hiE\001\000\000\000' > "$3")";
 
 TEST_F(FakeHelper, EveryFailureOfTheHelperIsAFailedRead)
 {
@@ -275,7 +283,8 @@ TEST_F(FakeHelper, EveryFailureOfTheHelperIsAFailedRead)
         {"nooutput", "rm -f \"$3\"; exit 0", Outcome::HelperFailed},
         {"crash", "kill -SEGV $$", Outcome::Crashed},
         {"garbage", "echo garbage > \"$3\"", Outcome::Malformed},
-        {"shortcount", R"(printf 'VMR1\001\000\000\000\001\000\000\000cE\001\000\000\000' > "$3")", Outcome::Malformed},
+        {"shortcount", R"(printf 'VMR1\001\000\000\000\001\000\000\000cE\001\000\000\000' > "$3")",
+         Outcome::Malformed},
         // Noise on standard output and error changes nothing.
         {"noisy", "echo noise; echo more noise >&2; " + kOneRow, Outcome::Ok},
     };
@@ -316,7 +325,8 @@ TEST_F(FakeHelper, HelperEnvironmentHasNoMdbPathButKeepsTheBindSize)
     ScopedEnv bindSize(rowchannel::kBindSizeVariable, "64");
     const QString helper = script("env", "[ -z \"${MDBPATH+x}\" ] || exit 9\n"
                                          "[ -z \"${MDB_JET3_CHARSET+x}\" ] || exit 9\n"
-                                         "[ \"$VORLANE_MDB_BIND_SIZE\" = 64 ] || exit 9\n" + kOneRow);
+                                         "[ \"$VORLANE_MDB_BIND_SIZE\" = 64 ] || exit 9\n" +
+                                             kOneRow);
     EXPECT_EQ(run(helper).outcome, AccessReader::Outcome::Ok);
 }
 
@@ -364,8 +374,8 @@ TEST(AccessDamage, DamagedCopiesAreUnreadableOrValidNeverAHang)
             data.setDatabaseName(dir.filePath(name));
             data.setRecordSource(QString::fromLatin1(source.table));
             const StoreStatus status = data.refresh();
-            EXPECT_TRUE(status == StoreStatus::Ok || status == StoreStatus::Unreadable
-                        || status == StoreStatus::NoSuchTable)
+            EXPECT_TRUE(status == StoreStatus::Ok || status == StoreStatus::Unreadable ||
+                        status == StoreStatus::NoSuchTable)
                 << source.file << " mutant " << m << ": " << StoreStatusName(status);
             if (status == StoreStatus::Ok) {
                 EXPECT_GT(data.rows().columnCount(), 0);

@@ -1,5 +1,5 @@
-#include "core/store/datacontrol.h"
 #include "core/store/database.h"
+#include "core/store/datacontrol.h"
 #include "core/store/sqlitefile.h"
 #include "storetestsupport.h"
 
@@ -36,21 +36,24 @@ QString longBody()
     return body;
 }
 
-QVariant null() { return QVariant(); }
+QVariant null()
+{
+    return QVariant();
+}
 
 // Three pages stored with rowids 20, 10, 15 in that insertion order.
 void createCourse(const QString &path)
 {
     runSql(path, {
-        {QString::fromLatin1(kCoursSchema)},
-        {QString::fromLatin1(kCoursInsert),
-         {20, u"Forces"_s, 28, 3, -1, 0, 1, 7, 2.5, 30.0, u"Corps\r\n"_s, 28}},
-        {QString::fromLatin1(kCoursInsert),
-         {10, u"Accueil"_s, 1, 1, 0, -1, null(), 0, -1, null(), null(), null()}},
-        {QString::fromLatin1(kCoursInsert),
-         {15, QString::fromUtf8("Mécanique — ondes"), 2, 2, u"-1 (vrai)"_s, u"non"_s, 0.5, 1, 0.15, 1e20,
-          longBody(), 0}},
-    });
+                     {QString::fromLatin1(kCoursSchema)},
+                     {QString::fromLatin1(kCoursInsert),
+                      {20, u"Forces"_s, 28, 3, -1, 0, 1, 7, 2.5, 30.0, u"Corps\r\n"_s, 28}},
+                     {QString::fromLatin1(kCoursInsert),
+                      {10, u"Accueil"_s, 1, 1, 0, -1, null(), 0, -1, null(), null(), null()}},
+                     {QString::fromLatin1(kCoursInsert),
+                      {15, QString::fromUtf8("Mécanique — ondes"), 2, 2, u"-1 (vrai)"_s, u"non"_s, 0.5, 1,
+                       0.15, 1e20, longBody(), 0}},
+                 });
 }
 
 } // namespace
@@ -94,19 +97,19 @@ TEST_F(SqliteStoreTest, RowsComeInRowidOrderWithFieldsAsBoundControlsShowThem)
         {0, "Numeropage", u"1"_s},
         {0, "Index", u"1"_s},
         {0, "precedent", u"0"_s},
-        {0, "suite", u"1"_s},       // -1 is yes
-        {0, "imprimable", u"0"_s},  // NULL yes/no is no
+        {0, "suite", u"1"_s},      // -1 is yes
+        {0, "imprimable", u"0"_s}, // NULL yes/no is no
         {0, "moteur", u"0"_s},
-        {0, "debutimp", u"-1"_s},   // REAL -1.0
-        {0, "finimp", QString()},    // NULL
+        {0, "debutimp", u"-1"_s}, // REAL -1.0
+        {0, "finimp", QString()}, // NULL
         {0, "fpc", QString()},
         {0, "sommaire", QString()},
         // rowid 15
         {1, "titre", QString::fromUtf8("Mécanique — ondes")},
         {1, "Numeropage", u"2"_s},
-        {1, "precedent", u"1"_s},   // text read with a decimal read: -1
-        {1, "suite", u"0"_s},       // "non" reads as 0
-        {1, "imprimable", u"1"_s},  // 0.5 is not zero
+        {1, "precedent", u"1"_s},  // text read with a decimal read: -1
+        {1, "suite", u"0"_s},      // "non" reads as 0
+        {1, "imprimable", u"1"_s}, // 0.5 is not zero
         {1, "moteur", u"1"_s},
         {1, "debutimp", u"0.15"_s},
         {1, "finimp", u"1E+20"_s},
@@ -118,7 +121,7 @@ TEST_F(SqliteStoreTest, RowsComeInRowidOrderWithFieldsAsBoundControlsShowThem)
         {2, "precedent", u"1"_s},
         {2, "suite", u"0"_s},
         {2, "imprimable", u"1"_s},
-        {2, "moteur", u"1"_s},      // 7 is yes
+        {2, "moteur", u"1"_s}, // 7 is yes
         {2, "debutimp", u"2.5"_s},
         {2, "finimp", u"30"_s},
         {2, "fpc", u"Corps\r\n"_s},
@@ -126,7 +129,8 @@ TEST_F(SqliteStoreTest, RowsComeInRowidOrderWithFieldsAsBoundControlsShowThem)
     };
     for (const Expected &c : cases) {
         ASSERT_TRUE(data.setAbsolutePosition(c.position));
-        EXPECT_EQ(data.field(QString::fromLatin1(c.field)), c.value) << "row " << c.position << " " << c.field;
+        EXPECT_EQ(data.field(QString::fromLatin1(c.field)), c.value)
+            << "row " << c.position << " " << c.field;
     }
 }
 
@@ -347,13 +351,15 @@ TEST(SqliteTestTables, TestDatabaseTablesKeepTheirValuesAsText)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"tcTs.sqlite"_s);
-    runSql(path, {
-        {u"CREATE TABLE DESCRIPTION (Chapitre INTEGER, Titre TEXT, Nbquest INTEGER)"_s},
-        {u"CREATE TABLE Contenu (REFERENCE INTEGER, question TEXT, type INTEGER, solution TEXT, SiFaux TEXT, "
-         "precedent INTEGER)"_s},
-        {u"INSERT INTO DESCRIPTION VALUES (7, ?, 12)"_s, {QString::fromUtf8("Les ondes mécaniques")}},
-        {u"INSERT INTO Contenu VALUES (703, ?, 1, '01010', NULL, -1)"_s, {u"##TEXTE\r\nQuestion"_s}},
-    });
+    runSql(path,
+           {
+               {u"CREATE TABLE DESCRIPTION (Chapitre INTEGER, Titre TEXT, Nbquest INTEGER)"_s},
+               {u"CREATE TABLE Contenu (REFERENCE INTEGER, question TEXT, type INTEGER, solution TEXT, "
+                u"SiFaux TEXT, "
+                "precedent INTEGER)"_s},
+               {u"INSERT INTO DESCRIPTION VALUES (7, ?, 12)"_s, {QString::fromUtf8("Les ondes mécaniques")}},
+               {u"INSERT INTO Contenu VALUES (703, ?, 1, '01010', NULL, -1)"_s, {u"##TEXTE\r\nQuestion"_s}},
+           });
 
     DataControl description;
     description.setDatabaseName(dir.filePath(u"tcTs.mdb"_s));
@@ -381,10 +387,11 @@ TEST(SqliteTestTables, TestDatabaseTablesKeepTheirValuesAsText)
 TEST(SqliteTestTables, TableWithoutRowidIsReadButNotWritten)
 {
     QTemporaryDir dir;
-    runSql(dir.filePath(u"T.sqlite"_s), {
-        {u"CREATE TABLE Contenu (REFERENCE INTEGER PRIMARY KEY, question TEXT) WITHOUT ROWID"_s},
-        {u"INSERT INTO Contenu VALUES (702, 'b'), (701, 'a')"_s},
-    });
+    runSql(dir.filePath(u"T.sqlite"_s),
+           {
+               {u"CREATE TABLE Contenu (REFERENCE INTEGER PRIMARY KEY, question TEXT) WITHOUT ROWID"_s},
+               {u"INSERT INTO Contenu VALUES (702, 'b'), (701, 'a')"_s},
+           });
     DataControl data;
     data.setDatabaseName(dir.filePath(u"T"_s));
     data.setRecordSource(u"Contenu"_s);

@@ -15,13 +15,22 @@
 #include <vector>
 
 namespace vorlane {
-inline void PrintTo(StoreStatus status, std::ostream *os) { *os << StoreStatusName(status); }
-inline void PrintTo(AccessReader::Outcome outcome, std::ostream *os) { *os << AccessReader::outcomeName(outcome); }
+inline void PrintTo(StoreStatus status, std::ostream *os)
+{
+    *os << StoreStatusName(status);
+}
+inline void PrintTo(AccessReader::Outcome outcome, std::ostream *os)
+{
+    *os << AccessReader::outcomeName(outcome);
+}
 } // namespace vorlane
 
 namespace vorlane::testing {
 
-inline QString mdbDir() { return dataDir() + QStringLiteral("/mdb"); }
+inline QString mdbDir()
+{
+    return dataDir() + QStringLiteral("/mdb");
+}
 
 // Options that run the helper built with the tests.
 inline AccessReaderOptions testReaderOptions(int timeLimitMs = 20000)
@@ -49,12 +58,12 @@ inline void runSql(const QString &path, const std::vector<Statement> &statements
         ASSERT_TRUE(db.open()) << db.lastError().text().toStdString();
         for (const Statement &statement : statements) {
             QSqlQuery query(db);
-            ASSERT_TRUE(query.prepare(statement.sql)) << statement.sql.toStdString() << ": "
-                                                       << query.lastError().text().toStdString();
+            ASSERT_TRUE(query.prepare(statement.sql))
+                << statement.sql.toStdString() << ": " << query.lastError().text().toStdString();
             for (const QVariant &value : statement.values)
                 query.addBindValue(value);
-            ASSERT_TRUE(query.exec()) << statement.sql.toStdString() << ": "
-                                      << query.lastError().text().toStdString();
+            ASSERT_TRUE(query.exec())
+                << statement.sql.toStdString() << ": " << query.lastError().text().toStdString();
         }
         db.close();
     }
@@ -64,8 +73,8 @@ inline void runSql(const QString &path, const std::vector<Statement> &statements
 // Sets an environment variable for the life of the object, then restores it.
 class ScopedEnv {
 public:
-    ScopedEnv(const char *name, const QByteArray &value) : m_name(name), m_had(qEnvironmentVariableIsSet(name)),
-          m_old(qgetenv(name))
+    ScopedEnv(const char *name, const QByteArray &value)
+        : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
     {
         qputenv(name, value);
     }

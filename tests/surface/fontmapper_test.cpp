@@ -147,7 +147,8 @@ TEST(FontMapper, CourseFontsResolveToTheirTwins)
     for (const Case &c : cases) {
         FontSpec fontSpec;
         fontSpec.name = QString::fromLatin1(c.name);
-        EXPECT_EQ(QFontInfo(FontMeasurer::makeFont(fontSpec)).family(), QString::fromLatin1(c.family)) << c.name;
+        EXPECT_EQ(QFontInfo(FontMeasurer::makeFont(fontSpec)).family(), QString::fromLatin1(c.family))
+            << c.name;
     }
 }
 

@@ -11,7 +11,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 FontSpec fontSpec(const QString &name, double size, bool bold = false, bool italic = false,
-              bool underline = false)
+                  bool underline = false)
 {
     FontSpec f;
     f.name = name;
@@ -59,7 +59,8 @@ TEST(FontMeasurer, WidthsFollowThePixelSize)
     EXPECT_NEAR(h20 / h10, 27.0 / 13.0, 0.02);
     // a text is as wide as its parts (no kerning between these letters)
     EXPECT_NEAR(m.width(fontSpec(u"Arial"_s, 12), u"abcdef"_s),
-                m.width(fontSpec(u"Arial"_s, 12), u"abc"_s) + m.width(fontSpec(u"Arial"_s, 12), u"def"_s), 0.5);
+                m.width(fontSpec(u"Arial"_s, 12), u"abc"_s) + m.width(fontSpec(u"Arial"_s, 12), u"def"_s),
+                0.5);
 }
 
 TEST(FontMeasurer, StylesThatChangeWidths)

@@ -167,7 +167,7 @@ TEST(PainterSurface, ScaleLeftAndPensInDevicePixels)
     PainterSurface s(&painter, 2.0 / 15.0);
     EXPECT_EQ(s.scaleWidth(), 1500);
     EXPECT_EQ(s.twipsPerPixelY(), 7.5); // a printed gradient steps by this x DrawWidth
-    s.setScaleLeft(-750); // x = 0 lies 750 twips = 100 device pixels right of the edge
+    s.setScaleLeft(-750);               // x = 0 lies 750 twips = 100 device pixels right of the edge
     s.line(-750, 0, 750, 750, Qt::blue, LineStyle::Fill);
     s.clear(); // the whole sheet, left of the scale's 0 too
     s.pset(0, 0, Qt::red);

@@ -9,7 +9,7 @@ using namespace vorlane;
 TEST(TraceLog, NumbersAreWholeOrTwoDecimalsTrimmed)
 {
     const std::pair<double, const char *> cases[] = {
-        {270, "270"}, {1237.5, "1237.5"}, {19.2, "19.2"}, {-0.0, "0"},     {-0.001, "0"},
+        {270, "270"}, {1237.5, "1237.5"}, {19.2, "19.2"},   {-0.0, "0"},      {-0.001, "0"},
         {1.005, "1"}, {2.3456, "2.35"},   {-12.5, "-12.5"}, {1e6, "1000000"}, {0.1, "0.1"}};
     for (auto [v, text] : cases)
         EXPECT_EQ(TraceLog::formatNumber(v), QString::fromLatin1(text)) << v;
@@ -24,10 +24,14 @@ TEST(TraceLog, EscapesOnlyWhatJsonRequires)
 TEST(TraceLog, KeepsFieldOrder)
 {
     TraceLog log;
-    log.add("menu", {{"link", 3.0}, {"entry", 0.0}, {"caption", QStringLiteral("Voir")}, {"tag", QStringLiteral("PA0012")}});
+    log.add("menu", {{"link", 3.0},
+                     {"entry", 0.0},
+                     {"caption", QStringLiteral("Voir")},
+                     {"tag", QStringLiteral("PA0012")}});
     log.add("x", {{"b", true}, {"c", QColor(255, 0, 0)}});
-    EXPECT_EQ(log.text(), QByteArray("{\"op\":\"menu\",\"link\":3,\"entry\":0,\"caption\":\"Voir\",\"tag\":\"PA0012\"}\n"
-                                     "{\"op\":\"x\",\"b\":true,\"c\":\"#ff0000\"}\n"));
+    EXPECT_EQ(log.text(),
+              QByteArray("{\"op\":\"menu\",\"link\":3,\"entry\":0,\"caption\":\"Voir\",\"tag\":\"PA0012\"}\n"
+                         "{\"op\":\"x\",\"b\":true,\"c\":\"#ff0000\"}\n"));
 }
 
 class RecordingSurfaceTest : public ::testing::Test {
@@ -57,9 +61,10 @@ TEST_F(RecordingSurfaceTest, PrintLogsAndAdvances)
     surface.print(QString());
     EXPECT_EQ(surface.currentX(), 144);
     ASSERT_EQ(log.lines().size(), 1);
-    EXPECT_EQ(log.lines()[0], QStringLiteral("{\"op\":\"print\",\"s\":\"PictureTEXTE\",\"x\":0,\"y\":72,\"text\":\"H\","
-                                             "\"font\":\"Arial\",\"size\":12,\"bold\":true,\"italic\":false,"
-                                             "\"underline\":false,\"color\":\"#0000c8\"}"));
+    EXPECT_EQ(log.lines()[0],
+              QStringLiteral("{\"op\":\"print\",\"s\":\"PictureTEXTE\",\"x\":0,\"y\":72,\"text\":\"H\","
+                             "\"font\":\"Arial\",\"size\":12,\"bold\":true,\"italic\":false,"
+                             "\"underline\":false,\"color\":\"#0000c8\"}"));
 }
 
 TEST_F(RecordingSurfaceTest, DrawingMovesThePositionAsTheContractSays)
@@ -77,12 +82,15 @@ TEST_F(RecordingSurfaceTest, DrawingMovesThePositionAsTheContractSays)
     base.paintPicture({img, QStringLiteral("schema.gif")}, 3750, 0);
     EXPECT_EQ(surface.currentX(), 7); // a picture does not move the position
     ASSERT_EQ(log.lines().size(), 4);
-    EXPECT_EQ(log.lines()[0], QStringLiteral("{\"op\":\"line\",\"s\":\"PictureTEXTE\",\"x1\":10,\"y1\":20,\"x2\":300.5,"
-                                             "\"y2\":40,\"color\":\"#0000ff\",\"width\":1,\"mode\":9,\"style\":\"fill\"}"));
-    EXPECT_EQ(log.lines()[1], QStringLiteral("{\"op\":\"circle\",\"s\":\"PictureTEXTE\",\"x\":100,\"y\":200,\"r\":50,"
-                                             "\"start\":0,\"end\":3.14,\"color\":\"#000000\",\"width\":1}"));
-    EXPECT_EQ(log.lines()[3], QStringLiteral("{\"op\":\"picture\",\"s\":\"PictureTEXTE\",\"x\":3750,\"y\":0,\"w\":1500,"
-                                             "\"h\":750,\"file\":\"schema.gif\"}"));
+    EXPECT_EQ(log.lines()[0],
+              QStringLiteral("{\"op\":\"line\",\"s\":\"PictureTEXTE\",\"x1\":10,\"y1\":20,\"x2\":300.5,"
+                             "\"y2\":40,\"color\":\"#0000ff\",\"width\":1,\"mode\":9,\"style\":\"fill\"}"));
+    EXPECT_EQ(log.lines()[1],
+              QStringLiteral("{\"op\":\"circle\",\"s\":\"PictureTEXTE\",\"x\":100,\"y\":200,\"r\":50,"
+                             "\"start\":0,\"end\":3.14,\"color\":\"#000000\",\"width\":1}"));
+    EXPECT_EQ(log.lines()[3],
+              QStringLiteral("{\"op\":\"picture\",\"s\":\"PictureTEXTE\",\"x\":3750,\"y\":0,\"w\":1500,"
+                             "\"h\":750,\"file\":\"schema.gif\"}"));
 }
 
 TEST_F(RecordingSurfaceTest, NegativeSizesFailAndWriteNothing)

@@ -5,9 +5,9 @@
 #include "core/text/palette.h"
 #include "testsupport.h"
 
-#include <gtest/gtest.h>
 #include <clocale>
 #include <cmath>
+#include <gtest/gtest.h>
 
 using namespace vorlane;
 
@@ -16,7 +16,10 @@ struct ReadCase {
     double value;
 };
 
-void PrintTo(const ReadCase &c, std::ostream *os) { *os << '"' << c.text << '"'; }
+void PrintTo(const ReadCase &c, std::ostream *os)
+{
+    *os << '"' << c.text << '"';
+}
 
 class DecimalReadTest : public ::testing::TestWithParam<ReadCase> {};
 
@@ -26,18 +29,14 @@ TEST_P(DecimalReadTest, ReadsLongestPrefix)
     EXPECT_DOUBLE_EQ(DecimalRead(QString::fromUtf8(c.text)), c.value) << c.text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, DecimalReadTest,
-                         ::testing::Values(ReadCase{"", 0}, ReadCase{"abc", 0}, ReadCase{"   42", 42},
-                                           ReadCase{"028", 28}, ReadCase{"-3.5x", -3.5},
-                                           ReadCase{"+7", 7}, ReadCase{"1.2.3", 1.2},
-                                           ReadCase{".5", 0.5}, ReadCase{"-.25", -0.25},
-                                           ReadCase{".", 0}, ReadCase{"-", 0},
-                                           ReadCase{"1E+3", 1000}, ReadCase{"1e3", 1000},
-                                           ReadCase{"2D2", 200}, ReadCase{"2d-1", 0.2},
-                                           ReadCase{"1E", 1}, ReadCase{"1E+", 1},
-                                           ReadCase{"1.50", 1.5}, ReadCase{"I8", 0},
-                                           ReadCase{"2 3", 2}, ReadCase{"--3", 0},
-                                           ReadCase{"12abc", 12}, ReadCase{"1E-400", 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, DecimalReadTest,
+    ::testing::Values(ReadCase{"", 0}, ReadCase{"abc", 0}, ReadCase{"   42", 42}, ReadCase{"028", 28},
+                      ReadCase{"-3.5x", -3.5}, ReadCase{"+7", 7}, ReadCase{"1.2.3", 1.2}, ReadCase{".5", 0.5},
+                      ReadCase{"-.25", -0.25}, ReadCase{".", 0}, ReadCase{"-", 0}, ReadCase{"1E+3", 1000},
+                      ReadCase{"1e3", 1000}, ReadCase{"2D2", 200}, ReadCase{"2d-1", 0.2}, ReadCase{"1E", 1},
+                      ReadCase{"1E+", 1}, ReadCase{"1.50", 1.5}, ReadCase{"I8", 0}, ReadCase{"2 3", 2},
+                      ReadCase{"--3", 0}, ReadCase{"12abc", 12}, ReadCase{"1E-400", 0}));
 
 TEST(DecimalRead, OverflowReadsAsInfinity)
 {
@@ -58,7 +57,7 @@ TEST(DecimalRead, IgnoresTheProcessLocale)
 
 TEST(ToWhole, HalvesGoToEven)
 {
-    const std::pair<double, std::int64_t> cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2},  {3.5, 4},
+    const std::pair<double, std::int64_t> cases[] = {{0.5, 0},   {1.5, 2},   {2.5, 2},    {3.5, 4},
                                                      {-2.5, -2}, {-3.5, -4}, {2.4999, 2}, {2.5001, 3}};
     for (auto [in, expected] : cases) {
         std::int64_t out = 99;
@@ -105,7 +104,10 @@ struct TextCase {
     const char *text;
 };
 
-void PrintTo(const TextCase &c, std::ostream *os) { *os << c.text; }
+void PrintTo(const TextCase &c, std::ostream *os)
+{
+    *os << c.text;
+}
 
 class NumberTextTest : public ::testing::TestWithParam<TextCase> {};
 
@@ -121,9 +123,9 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{1.5e-7, " 1.5E-07"}, TextCase{1e15, " 1E+15"},
                       TextCase{999999999999999, " 999999999999999"}, TextCase{123.456, " 123.456"},
                       TextCase{1.0 / 3, " .333333333333333"}, TextCase{2.0 / 3, " .666666666666667"},
-                      TextCase{6.123233995736766e-17, " 6.12323399573677E-17"},
-                      TextCase{1e100, " 1E+100"}, TextCase{-1.25e-300, "-1.25E-300"},
-                      TextCase{0.1 + 0.2, " .3"}, TextCase{100, " 100"}, TextCase{1e14, " 100000000000000"}));
+                      TextCase{6.123233995736766e-17, " 6.12323399573677E-17"}, TextCase{1e100, " 1E+100"},
+                      TextCase{-1.25e-300, "-1.25E-300"}, TextCase{0.1 + 0.2, " .3"}, TextCase{100, " 100"},
+                      TextCase{1e14, " 100000000000000"}));
 
 TEST(ZeroPadded, FormatsOfCodesAndNames)
 {

@@ -7,7 +7,10 @@ using vorlane::testing::ToolRun;
 
 namespace {
 
-QString u8(const char *s) { return QString::fromUtf8(s); }
+QString u8(const char *s)
+{
+    return QString::fromUtf8(s);
+}
 
 TEST(EvalCommand, PrintsTheCodeATabAndTheResult)
 {
@@ -33,7 +36,8 @@ TEST(EvalCommand, AnEvaluationErrorIsAResult)
     for (const auto &[expression, prefix] : cases) {
         const ToolRun run = runTool({QStringLiteral("eval"), QString::fromUtf8(expression)});
         EXPECT_EQ(run.code, 0) << expression;
-        EXPECT_TRUE(run.out.startsWith(QString::fromUtf8(prefix))) << expression << " gave " << run.out.toStdString();
+        EXPECT_TRUE(run.out.startsWith(QString::fromUtf8(prefix)))
+            << expression << " gave " << run.out.toStdString();
         EXPECT_TRUE(run.out.endsWith(u'\n'));
     }
 }

@@ -33,7 +33,10 @@ protected:
     QString folder() const { return dir.path(); }
     QString file(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
 
-    void bundled() { ASSERT_TRUE(QFile::copy(QStringLiteral(VORLANE_BIN_DIR "/PcTs.sqlite"), file("PcTs.sqlite"))); }
+    void bundled()
+    {
+        ASSERT_TRUE(QFile::copy(QStringLiteral(VORLANE_BIN_DIR "/PcTs.sqlite"), file("PcTs.sqlite")));
+    }
     void course(const std::vector<CoursePage> &pages)
     {
         CourseSources s;
@@ -109,10 +112,12 @@ TEST_F(CourseToolTest, UsageErrors)
 {
     EXPECT_EQ(runTool({QStringLiteral("index")}).code, 2);
     EXPECT_EQ(runTool({QStringLiteral("index"), QStringLiteral("--course")}).code, 2);
-    EXPECT_EQ(runTool({QStringLiteral("index"), QStringLiteral("--course"), folder(), QStringLiteral("x")}).code, 2);
+    EXPECT_EQ(
+        runTool({QStringLiteral("index"), QStringLiteral("--course"), folder(), QStringLiteral("x")}).code,
+        2);
     EXPECT_EQ(runTool({QStringLiteral("render"), QStringLiteral("--course"), folder()}).code, 2);
-    EXPECT_EQ(runTool({QStringLiteral("render"), QStringLiteral("--course"), folder(), QStringLiteral("--page"),
-                       QStringLiteral("un")})
+    EXPECT_EQ(runTool({QStringLiteral("render"), QStringLiteral("--course"), folder(),
+                       QStringLiteral("--page"), QStringLiteral("un")})
                   .code,
               2);
 }
@@ -133,10 +138,12 @@ TEST_F(CourseToolTest, RenderDrawsThePageAsRenderMarkupDrawsItsBody)
     }
     QSqlDatabase::removeDatabase(QStringLiteral("coursetool"));
 
-    const ToolRun page = runTool({QStringLiteral("render"), QStringLiteral("--course"), folder(),
-                                  QStringLiteral("--page"), QStringLiteral("40"), QStringLiteral("--test-metrics")});
+    const ToolRun page =
+        runTool({QStringLiteral("render"), QStringLiteral("--course"), folder(), QStringLiteral("--page"),
+                 QStringLiteral("40"), QStringLiteral("--test-metrics")});
     ASSERT_EQ(page.code, 0) << page.err.toStdString();
-    const ToolRun markup = runTool({QStringLiteral("render-markup"), QStringLiteral("--test-metrics")}, body.toUtf8());
+    const ToolRun markup =
+        runTool({QStringLiteral("render-markup"), QStringLiteral("--test-metrics")}, body.toUtf8());
     ASSERT_EQ(markup.code, 0) << markup.err.toStdString();
     EXPECT_EQ(page.out, markup.out);
     EXPECT_TRUE(page.out.contains(QString::fromUtf8("Célérité")));
@@ -164,8 +171,9 @@ TEST_F(CourseToolTest, RenderWritesTheTraceToAFile)
 {
     course({page(1, 1, QStringLiteral("bonjour\u00b6\r\n"))});
     const QString trace = file("trace.jsonl");
-    const ToolRun run = runTool({QStringLiteral("render"), QStringLiteral("--course"), folder(), QStringLiteral("--page"),
-                                 QStringLiteral("1"), QStringLiteral("--test-metrics"), QStringLiteral("--trace"), trace});
+    const ToolRun run =
+        runTool({QStringLiteral("render"), QStringLiteral("--course"), folder(), QStringLiteral("--page"),
+                 QStringLiteral("1"), QStringLiteral("--test-metrics"), QStringLiteral("--trace"), trace});
     ASSERT_EQ(run.code, 0) << run.err.toStdString();
     EXPECT_TRUE(run.out.isEmpty());
     QFile f(trace);

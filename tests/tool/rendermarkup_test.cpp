@@ -2,12 +2,12 @@
 
 #include "testsupport.h"
 
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QFile>
-#include <QImage>
 #include "core/surface/fontmeasurer.h"
 #include "core/surface/tracelog.h"
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -33,9 +33,11 @@ const QByteArray kExampleBody = "##SI12\r\nH\r\n##IND2\r\nO\xc2\xb6\r\n";
 const QByteArray kExampleTrace =
     "{\"op\":\"print\",\"s\":\"PictureTEXTE\",\"x\":0,\"y\":0,\"text\":\"H\",\"font\":\"Arial\",\"size\":12,"
     "\"bold\":false,\"italic\":false,\"underline\":false,\"color\":\"#000000\"}\n"
-    "{\"op\":\"print\",\"s\":\"PictureTEXTE\",\"x\":144,\"y\":72,\"text\":\"2\",\"font\":\"Arial\",\"size\":10,"
+    "{\"op\":\"print\",\"s\":\"PictureTEXTE\",\"x\":144,\"y\":72,\"text\":\"2\",\"font\":\"Arial\",\"size\":"
+    "10,"
     "\"bold\":false,\"italic\":false,\"underline\":false,\"color\":\"#000000\"}\n"
-    "{\"op\":\"print\",\"s\":\"PictureTEXTE\",\"x\":264,\"y\":0,\"text\":\"O\",\"font\":\"Arial\",\"size\":12,"
+    "{\"op\":\"print\",\"s\":\"PictureTEXTE\",\"x\":264,\"y\":0,\"text\":\"O\",\"font\":\"Arial\",\"size\":"
+    "12,"
     "\"bold\":false,\"italic\":false,\"underline\":false,\"color\":\"#000000\"}\n"
     "{\"op\":\"height\",\"s\":\"PictureTEXTE\",\"px\":19.2}\n"
     "{\"op\":\"end\",\"s\":\"PictureTEXTE\",\"pageHeight\":288,\"heightPx\":19.2}\n";
@@ -44,8 +46,8 @@ const QByteArray kExampleTrace =
 
 TEST(RenderMarkupTool, ExampleTraceOnStandardOutput)
 {
-    const MarkupRun run = renderMarkup({QStringLiteral("--test-metrics"), QStringLiteral("--width"), QStringLiteral("600")},
-                                 kExampleBody);
+    const MarkupRun run = renderMarkup(
+        {QStringLiteral("--test-metrics"), QStringLiteral("--width"), QStringLiteral("600")}, kExampleBody);
     EXPECT_EQ(run.code, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, kExampleTrace);
 }
@@ -54,7 +56,8 @@ TEST(RenderMarkupTool, TraceToAFile)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("t.jsonl"));
-    const MarkupRun run = renderMarkup({QStringLiteral("--trace"), path, QStringLiteral("--test-metrics")}, kExampleBody);
+    const MarkupRun run =
+        renderMarkup({QStringLiteral("--trace"), path, QStringLiteral("--test-metrics")}, kExampleBody);
     EXPECT_EQ(run.code, 0) << run.err.toStdString();
     EXPECT_TRUE(run.out.isEmpty());
     QFile f(path);
@@ -66,20 +69,25 @@ TEST(RenderMarkupTool, LineEndsAreNotConverted)
 {
     const MarkupRun run = renderMarkup({QStringLiteral("--test-metrics")}, "##SI12\nH\nO\xc2\xb6\n");
     EXPECT_EQ(run.code, 0);
-    EXPECT_EQ(run.out, QByteArray("{\"op\":\"height\",\"s\":\"PictureTEXTE\",\"px\":0}\n"
-                                  "{\"op\":\"end\",\"s\":\"PictureTEXTE\",\"pageHeight\":0,\"heightPx\":0}\n"));
+    EXPECT_EQ(run.out,
+              QByteArray("{\"op\":\"height\",\"s\":\"PictureTEXTE\",\"px\":0}\n"
+                         "{\"op\":\"end\",\"s\":\"PictureTEXTE\",\"pageHeight\":0,\"heightPx\":0}\n"));
 }
 
 TEST(RenderMarkupTool, WidthAndPrintMode)
 {
-    const MarkupRun wide = renderMarkup({QStringLiteral("--test-metrics"), QStringLiteral("--width"), QStringLiteral("400")},
-                                  "##ALDR\r\nAB\r\n");
-    EXPECT_TRUE(wide.out.startsWith("{\"op\":\"print\",\"s\":\"PictureTEXTE\",\"x\":5760,")) << wide.out.constData();
+    const MarkupRun wide =
+        renderMarkup({QStringLiteral("--test-metrics"), QStringLiteral("--width"), QStringLiteral("400")},
+                     "##ALDR\r\nAB\r\n");
+    EXPECT_TRUE(wide.out.startsWith("{\"op\":\"print\",\"s\":\"PictureTEXTE\",\"x\":5760,"))
+        << wide.out.constData();
     const MarkupRun print = renderMarkup({QStringLiteral("--test-metrics"), QStringLiteral("--print-mode"),
-                                    QStringLiteral("--width"), QStringLiteral("400")},
-                                   "##ALDR\r\nAB\xc2\xb6\r\n");
-    EXPECT_TRUE(print.out.startsWith("{\"op\":\"print\",\"s\":\"PictureTEXTE\",\"x\":8760,")) << print.out.constData();
-    EXPECT_TRUE(print.out.endsWith("{\"op\":\"end\",\"s\":\"PictureTEXTE\",\"pageHeight\":0,\"heightPx\":1000}\n"));
+                                          QStringLiteral("--width"), QStringLiteral("400")},
+                                         "##ALDR\r\nAB\xc2\xb6\r\n");
+    EXPECT_TRUE(print.out.startsWith("{\"op\":\"print\",\"s\":\"PictureTEXTE\",\"x\":8760,"))
+        << print.out.constData();
+    EXPECT_TRUE(
+        print.out.endsWith("{\"op\":\"end\",\"s\":\"PictureTEXTE\",\"pageHeight\":0,\"heightPx\":1000}\n"));
 }
 
 TEST(RenderMarkupTool, UsageErrors)
@@ -103,8 +111,8 @@ TEST(RenderMarkupTool, UsageErrors)
 TEST(RenderMarkupTool, MissingDataFolderIsNamed)
 {
     const MarkupRun run = renderMarkup({QStringLiteral("--test-metrics"), QStringLiteral("--data"),
-                                  QStringLiteral("/nonexistent/vorlane-data")},
-                                 kExampleBody);
+                                        QStringLiteral("/nonexistent/vorlane-data")},
+                                       kExampleBody);
     EXPECT_EQ(run.code, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("/nonexistent/vorlane-data")));
 }
@@ -170,22 +178,26 @@ TEST(RenderMarkupTool, PicturesLinksAndWindowRecords)
                                        "##LIERF03\r\n##ADMENun#PAG1\r\n##TITBAR\r\n##VIDEOa.avi\r\n"
                                        "##LARGEUR000500\r\n");
     EXPECT_EQ(run.code, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out,
-              QByteArray(
-                  "{\"op\":\"picture\",\"s\":\"PictureTEXTE\",\"x\":0,\"y\":0,\"w\":3000,\"h\":1500,\"file\":\"SCHEMA.GIF\"}\n"
-                  "{\"op\":\"picture\",\"s\":\"PictureTEXTE\",\"x\":0,\"y\":1500,\"w\":300,\"h\":300,"
-                  "\"file\":\"ImageList1:7\"}\n"
-                  "{\"op\":\"label\",\"s\":\"PictureTEXTE\",\"array\":\"Labelien\",\"index\":0,\"left\":300,\"top\":1500,"
-                  "\"caption\":\"voir la loi\",\"tag\":\"PAG012\",\"font\":\"Arial\",\"size\":10,\"bold\":false,"
-                  "\"italic\":false,\"color\":\"#000000\"}\n"
-                  "{\"op\":\"image\",\"s\":\"PictureTEXTE\",\"array\":\"Imagelien\",\"index\":0,\"left\":1620,\"top\":1500,"
-                  "\"list\":2,\"icon\":3,\"tag\":\"FLOTTANT\",\"tooltip\":\"\"}\n"
-                  "{\"op\":\"menu\",\"link\":0,\"entry\":0,\"caption\":\"un\",\"tag\":\"PAG1\"}\n"
-                  "{\"op\":\"caption\",\"text\":\"Vorlane - Dorvance                  \"}\n"
-                  "{\"op\":\"video\",\"name\":\"a.avi\"}\n"
-                  "{\"op\":\"largeur\",\"body\":500,\"illus\":0}\n"
-                  "{\"op\":\"height\",\"s\":\"PictureTEXTE\",\"px\":100}\n"
-                  "{\"op\":\"end\",\"s\":\"PictureTEXTE\",\"pageHeight\":1500,\"heightPx\":100}\n"));
+    EXPECT_EQ(
+        run.out,
+        QByteArray(
+            "{\"op\":\"picture\",\"s\":\"PictureTEXTE\",\"x\":0,\"y\":0,\"w\":3000,\"h\":1500,\"file\":"
+            "\"SCHEMA.GIF\"}\n"
+            "{\"op\":\"picture\",\"s\":\"PictureTEXTE\",\"x\":0,\"y\":1500,\"w\":300,\"h\":300,"
+            "\"file\":\"ImageList1:7\"}\n"
+            "{\"op\":\"label\",\"s\":\"PictureTEXTE\",\"array\":\"Labelien\",\"index\":0,\"left\":300,"
+            "\"top\":1500,"
+            "\"caption\":\"voir la loi\",\"tag\":\"PAG012\",\"font\":\"Arial\",\"size\":10,\"bold\":false,"
+            "\"italic\":false,\"color\":\"#000000\"}\n"
+            "{\"op\":\"image\",\"s\":\"PictureTEXTE\",\"array\":\"Imagelien\",\"index\":0,\"left\":1620,"
+            "\"top\":1500,"
+            "\"list\":2,\"icon\":3,\"tag\":\"FLOTTANT\",\"tooltip\":\"\"}\n"
+            "{\"op\":\"menu\",\"link\":0,\"entry\":0,\"caption\":\"un\",\"tag\":\"PAG1\"}\n"
+            "{\"op\":\"caption\",\"text\":\"Vorlane - Dorvance                  \"}\n"
+            "{\"op\":\"video\",\"name\":\"a.avi\"}\n"
+            "{\"op\":\"largeur\",\"body\":500,\"illus\":0}\n"
+            "{\"op\":\"height\",\"s\":\"PictureTEXTE\",\"px\":100}\n"
+            "{\"op\":\"end\",\"s\":\"PictureTEXTE\",\"pageHeight\":1500,\"heightPx\":100}\n"));
 }
 
 TEST(RenderMarkupTool, PngShowsPicturesIconsAndLinkCaptions)
@@ -194,10 +206,11 @@ TEST(RenderMarkupTool, PngShowsPicturesIconsAndLinkCaptions)
     const QString png = dir.filePath(QStringLiteral("page.png"));
     // Icon at pixels 0..19, the link caption from pixel 20 (88 pixels wide
     // with the test metrics), the picture at pixel 200.
-    const MarkupRun run = renderMarkup({QStringLiteral("--test-metrics"), QStringLiteral("--png"), png,
-                                        QStringLiteral("--data"), vorlane::testing::dataDir() + QStringLiteral("/pictures")},
-                                       "##IJA01\r\n##LIERTvoir la loi#PAG012\r\n##POX200\r\n##IMASCHEMA.GIF\r\n"
-                                       "##PIY030\r\n\xc2\xb6\r\n");
+    const MarkupRun run =
+        renderMarkup({QStringLiteral("--test-metrics"), QStringLiteral("--png"), png,
+                      QStringLiteral("--data"), vorlane::testing::dataDir() + QStringLiteral("/pictures")},
+                     "##IJA01\r\n##LIERTvoir la loi#PAG012\r\n##POX200\r\n##IMASCHEMA.GIF\r\n"
+                     "##PIY030\r\n\xc2\xb6\r\n");
     EXPECT_EQ(run.code, 0) << run.err.toStdString();
     const QImage image(png);
     ASSERT_EQ(image.size(), QSize(600, 46));

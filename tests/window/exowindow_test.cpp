@@ -1,8 +1,8 @@
 // The test window `exo`, offscreen: typing, validation, the popup's ticks, the
 // abandon question, and screenshots of a question, a wrong answer and the score.
 
-#include "core/course/coursesources.h"
 #include "core/app/session.h"
+#include "core/course/coursesources.h"
 #include "fakes/fakeplatform.h"
 #include "testsupport.h"
 #include "ui/cjustewindow.h"

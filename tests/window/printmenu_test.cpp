@@ -55,8 +55,8 @@ protected:
         auto owned = std::make_unique<ScriptedDialogs>(file("printer.pdf"), file("export.pdf"));
         dialogs = owned.get();
         button = new QToolButton(window.get());
-        menu = new PrintMenu(button, {*course, session->pageIndex, session->render, window->renderHost()}, prompts,
-                             std::move(owned));
+        menu = new PrintMenu(button, {*course, session->pageIndex, session->render, window->renderHost()},
+                             prompts, std::move(owned));
     }
     void show(int page) { window->navigate(QStringLiteral("PA%1").arg(page, 4, 10, QLatin1Char('0'))); }
     QToolButton *windowButton() const

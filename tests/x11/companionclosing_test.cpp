@@ -108,7 +108,7 @@ protected:
     X11Display display;
     QTemporaryDir dir;
     QString folder;
-    Session session;
+    ModuleState session;
     LocalFiles files;
     SystemProcesses processes;
     CountingTopWindows windows;

@@ -17,9 +17,15 @@ Message ScreenUnsuitableMessage()
     return endingMessage(QString::fromUtf8("La configyaration d'écran est inadaptée"));
 }
 
-Message DatabaseMissingMessage() { return endingMessage(QString::fromUtf8("Base de données absente")); }
+Message DatabaseMissingMessage()
+{
+    return endingMessage(QString::fromUtf8("Base de données absente"));
+}
 
-Message DatabaseUnreadableMessage() { return endingMessage(QString::fromUtf8("Base de données illisible")); }
+Message DatabaseUnreadableMessage()
+{
+    return endingMessage(QString::fromUtf8("Base de données illisible"));
+}
 
 std::optional<QString> CourseDatabasePath(const QString &applicationFolder, const Files &files)
 {

@@ -21,7 +21,10 @@ constexpr qsizetype MaxTextLength = std::numeric_limits<std::int16_t>::max();
 constexpr char16_t FunctionCodes[10][4] = {u"SQR", u"SIN", u"COS", u"LOG", u"TAN",
                                            u"ISI", u"EXP", u"ITA", u"ICO", u"LON"};
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
 
 bool isCodeAt(QStringView t, qsizetype i)
 {
@@ -43,7 +46,10 @@ bool isSpacedOperatorAt(QStringView t, qsizetype i)
     return op == u'+' || op == u'-' || op == u'*' || op == u'/' || op == u'^';
 }
 
-QString valueText(double value) { return TrimSpaces(NumberText(value)); }
+QString valueText(double value)
+{
+    return TrimSpaces(NumberText(value));
+}
 
 // One pass of the sign and parenthesis folding of NormaliseExpression.
 QString foldPass(const QString &in)
@@ -211,7 +217,10 @@ bool computeOperator(QChar op, double left, double right, double &value)
     return std::isfinite(value);
 }
 
-void fail(EvalState &state) { state.error = EvalError::Impossible; }
+void fail(EvalState &state)
+{
+    state.error = EvalError::Impossible;
+}
 
 } // namespace
 
@@ -290,8 +299,8 @@ void SpaceExpression(QString &text)
         }
         const QChar before = out.isEmpty() ? QChar() : out.back();
         const bool exponentSign = before == u'E' || before == u'D';
-        if (c == u'^' || c == u'*' || c == u'/' || (c == u'+' && !exponentSign)
-            || (c == u'-' && !exponentSign && before != u'(' && before != u' ')) {
+        if (c == u'^' || c == u'*' || c == u'/' || (c == u'+' && !exponentSign) ||
+            (c == u'-' && !exponentSign && before != u'(' && before != u' ')) {
             out += u' ';
             out += c;
             out += u' ';
@@ -349,14 +358,15 @@ void ApplyFunctions(QString &text, EvalState &state)
     qsizetype i = 1;
     while (i < text.size() && state.functionCount >= 1) {
         const qsizetype argStart = i + 4;
-        if (isCodeAt(text, i) && argStart < text.size()
-            && (isDigit(text[argStart]) || text[argStart] == u'-' || text[argStart] == u'.')) {
+        if (isCodeAt(text, i) && argStart < text.size() &&
+            (isDigit(text[argStart]) || text[argStart] == u'-' || text[argStart] == u'.')) {
             qsizetype argEnd = argStart;
             while (argEnd < text.size() && text[argEnd] != u')' && text[argEnd] != u' ')
                 ++argEnd;
             const double x = DecimalRead(QStringView(text).mid(argStart, argEnd - argStart));
             double value = 0;
-            if (!std::isfinite(x) || !computeFunction(QStringView(text).mid(i, 3), x, state.angleMode, value)) {
+            if (!std::isfinite(x) ||
+                !computeFunction(QStringView(text).mid(i, 3), x, state.angleMode, value)) {
                 fail(state);
                 return;
             }

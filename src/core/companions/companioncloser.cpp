@@ -6,7 +6,7 @@
 
 namespace vorlane {
 
-CompanionCloser::CompanionCloser(QString applicationFolder, Session &session, const Files &files,
+CompanionCloser::CompanionCloser(QString applicationFolder, ModuleState &session, const Files &files,
                                  Processes &processes, TopWindows &windows)
     : m_folder(WithFinalSlash(applicationFolder)), m_session(session), m_files(files), m_processes(processes),
       m_windows(windows)

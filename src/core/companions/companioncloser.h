@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/course/session.h"
+#include "core/course/modulestate.h"
 #include "core/platform/files.h"
 #include "core/platform/processes.h"
 #include "core/platform/topwindows.h"
@@ -15,7 +15,7 @@ namespace vorlane {
 // open to quit, then starts REFUNST.EXE from the application folder.
 class CompanionCloser {
 public:
-    CompanionCloser(QString applicationFolder, Session &session, const Files &files, Processes &processes,
+    CompanionCloser(QString applicationFolder, ModuleState &session, const Files &files, Processes &processes,
                     TopWindows &windows);
 
     // What one run did, for the window and for tests.
@@ -38,7 +38,7 @@ public:
 
 private:
     QString m_folder;
-    Session &m_session;
+    ModuleState &m_session;
     const Files &m_files;
     Processes &m_processes;
     TopWindows &m_windows;

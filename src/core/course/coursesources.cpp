@@ -232,7 +232,8 @@ std::optional<ChapterTest> ParseTestSource(const QString &fileName, const QStrin
             bool ok = false;
             const int n = s.name.mid(8).trimmed().toInt(&ok);
             if (!ok || n < 1 || n > ChapterTest::kMaxQuestion) {
-                fail(error, fileName, s.line, QStringLiteral("\"@@%1\": question numbers run from 1 to 100").arg(s.name));
+                fail(error, fileName, s.line,
+                     QStringLiteral("\"@@%1\": question numbers run from 1 to 100").arg(s.name));
                 return std::nullopt;
             }
             test.questions.push_back({});
@@ -347,7 +348,8 @@ bool rowFailed(const QString &source, const QString &message, QString *error)
 
 bool writeCatalogue(SqliteFile &file, const std::vector<CatalogueItem> &items, QString *error)
 {
-    if (!file.execute(QStringLiteral("CREATE TABLE Commande (reference TEXT, titre TEXT, prix INTEGER)"), error))
+    if (!file.execute(QStringLiteral("CREATE TABLE Commande (reference TEXT, titre TEXT, prix INTEGER)"),
+                      error))
         return false;
     QString message;
     for (const CatalogueItem &item : items) {

@@ -24,22 +24,38 @@ LaunchRequest DecodeLaunchCode(int code)
 QString ModuleFileCode(int module)
 {
     switch (module) {
-    case 2: return QStringLiteral("E32");
-    case 3: return QStringLiteral("E33");
-    case 4: return QStringLiteral("E34");
-    case 6: return QStringLiteral("E35");
-    case 8: return QStringLiteral("E36");
-    case 10: return QStringLiteral("E43");
-    case 11: return QStringLiteral("E38");
-    case 12: return QStringLiteral("E41");
-    case 13: return QStringLiteral("E37");
-    case 16: return QStringLiteral("E39");
-    case 19: return QStringLiteral("E40");
-    case 21: return QStringLiteral("E42");
-    case 22: return QStringLiteral("E05");
-    case 23: return QStringLiteral("E21");
-    case 24: return QStringLiteral("E44");
-    default: return {};
+    case 2:
+        return QStringLiteral("E32");
+    case 3:
+        return QStringLiteral("E33");
+    case 4:
+        return QStringLiteral("E34");
+    case 6:
+        return QStringLiteral("E35");
+    case 8:
+        return QStringLiteral("E36");
+    case 10:
+        return QStringLiteral("E43");
+    case 11:
+        return QStringLiteral("E38");
+    case 12:
+        return QStringLiteral("E41");
+    case 13:
+        return QStringLiteral("E37");
+    case 16:
+        return QStringLiteral("E39");
+    case 19:
+        return QStringLiteral("E40");
+    case 21:
+        return QStringLiteral("E42");
+    case 22:
+        return QStringLiteral("E05");
+    case 23:
+        return QStringLiteral("E21");
+    case 24:
+        return QStringLiteral("E44");
+    default:
+        return {};
     }
 }
 

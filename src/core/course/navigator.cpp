@@ -16,7 +16,8 @@ double lastDigits(const QString &code, int count)
 
 Navigator::Navigator(CourseSession &session, TestHandOff &handOff, CourseRows &rows, PageDisplay &display,
                      ModuleLauncher &launcher, NavigatorHost &host)
-    : m_session(session), m_handOff(handOff), m_rows(rows), m_display(display), m_launcher(launcher), m_host(host)
+    : m_session(session), m_handOff(handOff), m_rows(rows), m_display(display), m_launcher(launcher),
+      m_host(host)
 {
 }
 
@@ -25,7 +26,10 @@ QString Navigator::pageTarget(long long number)
     return QStringLiteral("PA") + ZeroPadded(number, 4);
 }
 
-QString Navigator::testTarget(long long chapter) { return QStringLiteral("EXO") + ZeroPadded(chapter, 3); }
+QString Navigator::testTarget(long long chapter)
+{
+    return QStringLiteral("EXO") + ZeroPadded(chapter, 3);
+}
 
 void Navigator::showPage(double number)
 {

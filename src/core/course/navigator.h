@@ -2,9 +2,9 @@
 
 #include "core/course/courserows.h"
 #include "core/course/coursesession.h"
-#include "core/course/testhandoff.h"
 #include "core/course/modulelauncher.h"
 #include "core/course/pagedisplay.h"
+#include "core/course/testhandoff.h"
 
 #include <QString>
 

@@ -22,9 +22,15 @@ void PageIndex::reset(int lastSlot)
     byOrder.assign(count, 0);
 }
 
-std::optional<int> PageIndex::PageByNumber(double number) const { return lookup(byNumber, number); }
+std::optional<int> PageIndex::PageByNumber(double number) const
+{
+    return lookup(byNumber, number);
+}
 
-std::optional<int> PageIndex::PageByOrder(double order) const { return lookup(byOrder, order); }
+std::optional<int> PageIndex::PageByOrder(double order) const
+{
+    return lookup(byOrder, order);
+}
 
 bool PageIndex::assign(std::vector<std::int16_t> &array, double slot, double position)
 {

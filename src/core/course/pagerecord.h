@@ -31,17 +31,50 @@ struct PageRecord {
 
 // Field names of the course table.
 namespace CoursField {
-inline QString titre() { return QStringLiteral("titre"); }
-inline QString numeropage() { return QStringLiteral("Numeropage"); }
-inline QString index() { return QStringLiteral("Index"); }
-inline QString precedent() { return QStringLiteral("precedent"); }
-inline QString suite() { return QStringLiteral("suite"); }
-inline QString imprimable() { return QStringLiteral("imprimable"); }
-inline QString moteur() { return QStringLiteral("moteur"); }
-inline QString debutimp() { return QStringLiteral("debutimp"); }
-inline QString finimp() { return QStringLiteral("finimp"); }
-inline QString fpc() { return QStringLiteral("fpc"); }
-inline QString sommaire() { return QStringLiteral("sommaire"); }
+inline QString titre()
+{
+    return QStringLiteral("titre");
+}
+inline QString numeropage()
+{
+    return QStringLiteral("Numeropage");
+}
+inline QString index()
+{
+    return QStringLiteral("Index");
+}
+inline QString precedent()
+{
+    return QStringLiteral("precedent");
+}
+inline QString suite()
+{
+    return QStringLiteral("suite");
+}
+inline QString imprimable()
+{
+    return QStringLiteral("imprimable");
+}
+inline QString moteur()
+{
+    return QStringLiteral("moteur");
+}
+inline QString debutimp()
+{
+    return QStringLiteral("debutimp");
+}
+inline QString finimp()
+{
+    return QStringLiteral("finimp");
+}
+inline QString fpc()
+{
+    return QStringLiteral("fpc");
+}
+inline QString sommaire()
+{
+    return QStringLiteral("sommaire");
+}
 } // namespace CoursField
 
 } // namespace vorlane

@@ -8,7 +8,9 @@ namespace vorlane {
 LaunchPlan PlanLaunch(const QString &path, const QStringList &arguments, const QByteArray &head,
                       const QString &wine)
 {
-    const bool native = head.startsWith("\x7f" "ELF") || head.startsWith("#!");
+    const bool native = head.startsWith("\x7f"
+                                        "ELF") ||
+                        head.startsWith("#!");
     if (path.endsWith(u".exe", Qt::CaseInsensitive) && !native && !wine.isEmpty())
         return {wine, QStringList{path} + arguments};
     return {path, arguments};

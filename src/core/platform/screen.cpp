@@ -10,8 +10,14 @@ int WholeTwipsPerPixel(const Screen &screen)
     return whole == 0 ? 15 : int(whole);
 }
 
-double ScreenWidthPx(const Screen &screen) { return screen.widthTwips() / WholeTwipsPerPixel(screen); }
+double ScreenWidthPx(const Screen &screen)
+{
+    return screen.widthTwips() / WholeTwipsPerPixel(screen);
+}
 
-double ScreenHeightPx(const Screen &screen) { return screen.heightTwips() / WholeTwipsPerPixel(screen); }
+double ScreenHeightPx(const Screen &screen)
+{
+    return screen.heightTwips() / WholeTwipsPerPixel(screen);
+}
 
 } // namespace vorlane

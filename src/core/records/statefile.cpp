@@ -6,8 +6,7 @@
 
 namespace vorlane {
 
-StateFile::StateFile(const QString &applicationFolder)
-    : m_file(QDir(applicationFolder).filePath(fileName()))
+StateFile::StateFile(const QString &applicationFolder) : m_file(QDir(applicationFolder).filePath(fileName()))
 {
 }
 
@@ -21,7 +20,10 @@ bool StateFile::resetAtStartup() const
     return m_file.writeMany(records);
 }
 
-QString StateFile::moduleFlag(int module) const { return m_file.read(module); }
+QString StateFile::moduleFlag(int module) const
+{
+    return m_file.read(module);
+}
 
 bool StateFile::setModuleFlag(int module, const QString &flag) const
 {
@@ -58,11 +60,29 @@ bool StateFile::anyModuleNotStopped() const
     return false;
 }
 
-bool StateFile::setLaunchFileText(const QString &text) const { return m_file.write(kLaunchFileRecord, text); }
-QString StateFile::launchFileText() const { return m_file.read(kLaunchFileRecord); }
-QString StateFile::description() const { return m_file.read(kDescriptionRecord); }
-QString StateFile::furtherDescription() const { return m_file.read(kFurtherDescriptionRecord); }
-QString StateFile::indexCacheState() const { return m_file.read(kIndexCacheRecord); }
-bool StateFile::setIndexCacheState(const QString &state) const { return m_file.write(kIndexCacheRecord, state); }
+bool StateFile::setLaunchFileText(const QString &text) const
+{
+    return m_file.write(kLaunchFileRecord, text);
+}
+QString StateFile::launchFileText() const
+{
+    return m_file.read(kLaunchFileRecord);
+}
+QString StateFile::description() const
+{
+    return m_file.read(kDescriptionRecord);
+}
+QString StateFile::furtherDescription() const
+{
+    return m_file.read(kFurtherDescriptionRecord);
+}
+QString StateFile::indexCacheState() const
+{
+    return m_file.read(kIndexCacheRecord);
+}
+bool StateFile::setIndexCacheState(const QString &state) const
+{
+    return m_file.write(kIndexCacheRecord, state);
+}
 
 } // namespace vorlane

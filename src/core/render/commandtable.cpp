@@ -153,7 +153,10 @@ const std::array kTests = {
 
 } // namespace
 
-std::span<const CommandTable::Test> CommandTable::tests() { return kTests; }
+std::span<const CommandTable::Test> CommandTable::tests()
+{
+    return kTests;
+}
 
 bool CommandTable::matches(const Test &test, QStringView command)
 {

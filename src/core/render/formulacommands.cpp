@@ -10,8 +10,14 @@ namespace vorlane {
 
 namespace {
 
-double roundedSize(PageRenderer &r) { return PageRenderer::nearest(r.surface().font().size); }
-double letterHeight(PageRenderer &r) { return r.surface().textHeight(QStringLiteral("W")); }
+double roundedSize(PageRenderer &r)
+{
+    return PageRenderer::nearest(r.surface().font().size);
+}
+double letterHeight(PageRenderer &r)
+{
+    return r.surface().textHeight(QStringLiteral("W"));
+}
 
 // IND and EXP: `offset` is 6s down (index) or up (exponent).
 void shiftedText(PageRenderer &r, QStringView text, double direction)

@@ -30,7 +30,8 @@ public:
     // painted over it as the window shows them when the mouse is away: text
     // links as their captions in their own font and colour, picture links as
     // their icons.
-    static std::optional<QImage> picture(QStringView body, const MarkupRenderOptions &options, QString *error);
+    static std::optional<QImage> picture(QStringView body, const MarkupRenderOptions &options,
+                                         QString *error);
 };
 
 } // namespace vorlane

@@ -30,7 +30,10 @@ QStringView MarkupText::mid(QStringView text, qsizetype start, qsizetype count)
     return rest;
 }
 
-double MarkupText::value(QStringView text) { return DecimalRead(text); }
+double MarkupText::value(QStringView text)
+{
+    return DecimalRead(text);
+}
 
 std::optional<MarkupText::Split> MarkupText::splitAtLastHash(QStringView text, qsizetype searchFrom,
                                                              qsizetype firstFrom)

@@ -34,13 +34,13 @@ public:
     // How one helper run ended.
     enum class Outcome {
         Ok,
-        NoSuchTable,   // the file has no user table of that name
-        CannotOpen,    // missing, or not an Access database
-        Damaged,       // the helper found the file inconsistent
-        HelperFailed,  // the helper could not be started or wrote no output, or no temporary folder
-        TimedOut,      // the time limit was hit: the helper was killed
-        Crashed,       // the helper died of a signal (the memory limit ends this way)
-        Malformed,     // the row file broke its format
+        NoSuchTable,  // the file has no user table of that name
+        CannotOpen,   // missing, or not an Access database
+        Damaged,      // the helper found the file inconsistent
+        HelperFailed, // the helper could not be started or wrote no output, or no temporary folder
+        TimedOut,     // the time limit was hit: the helper was killed
+        Crashed,      // the helper died of a signal (the memory limit ends this way)
+        Malformed,    // the row file broke its format
     };
 
     struct Result {

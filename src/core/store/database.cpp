@@ -95,9 +95,12 @@ bool Database::isWritable() const
 QStringList Database::tableNames() const
 {
     switch (m_kind) {
-    case Kind::Sqlite: return m_sqlite.tableNames();
-    case Kind::Access: return m_accessTables;
-    case Kind::None: break;
+    case Kind::Sqlite:
+        return m_sqlite.tableNames();
+    case Kind::Access:
+        return m_accessTables;
+    case Kind::None:
+        break;
     }
     return {};
 }
@@ -105,9 +108,12 @@ QStringList Database::tableNames() const
 QString Database::findTable(QStringView name) const
 {
     switch (m_kind) {
-    case Kind::Sqlite: return m_sqlite.findTable(name);
-    case Kind::Access: return findName(m_accessTables, name);
-    case Kind::None: break;
+    case Kind::Sqlite:
+        return m_sqlite.findTable(name);
+    case Kind::Access:
+        return findName(m_accessTables, name);
+    case Kind::None:
+        break;
     }
     return QString();
 }
@@ -143,7 +149,8 @@ TableRead Database::readTable(QStringView table) const
     return result;
 }
 
-std::optional<QString> Database::writeField(QStringView table, qint64 rowId, QStringView field, const QString &text)
+std::optional<QString> Database::writeField(QStringView table, qint64 rowId, QStringView field,
+                                            const QString &text)
 {
     if (m_kind != Kind::Sqlite)
         return std::nullopt;

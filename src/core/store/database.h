@@ -72,7 +72,8 @@ public:
     // Writes one field of the SQLite row with that rowid at once; see
     // SqliteFile::writeField. std::nullopt for Access files and read-only or
     // closed databases.
-    std::optional<QString> writeField(QStringView table, qint64 rowId, QStringView field, const QString &text);
+    std::optional<QString> writeField(QStringView table, qint64 rowId, QStringView field,
+                                      const QString &text);
 
 private:
     AccessReader m_access;

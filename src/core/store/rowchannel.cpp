@@ -42,8 +42,8 @@ public:
     }
     bool magic()
     {
-        if (remaining() < qsizetype(sizeof rowchannel::kMagic)
-            || std::memcmp(m_data.constData() + m_pos, rowchannel::kMagic, sizeof rowchannel::kMagic) != 0)
+        if (remaining() < qsizetype(sizeof rowchannel::kMagic) ||
+            std::memcmp(m_data.constData() + m_pos, rowchannel::kMagic, sizeof rowchannel::kMagic) != 0)
             return false;
         m_pos += qsizetype(sizeof rowchannel::kMagic);
         return true;

@@ -16,11 +16,16 @@ enum class StoreStatus {
 constexpr const char *StoreStatusName(StoreStatus status)
 {
     switch (status) {
-    case StoreStatus::Ok: return "Ok";
-    case StoreStatus::NotRead: return "NotRead";
-    case StoreStatus::Absent: return "Absent";
-    case StoreStatus::Unreadable: return "Unreadable";
-    case StoreStatus::NoSuchTable: return "NoSuchTable";
+    case StoreStatus::Ok:
+        return "Ok";
+    case StoreStatus::NotRead:
+        return "NotRead";
+    case StoreStatus::Absent:
+        return "Absent";
+    case StoreStatus::Unreadable:
+        return "Unreadable";
+    case StoreStatus::NoSuchTable:
+        return "NoSuchTable";
     }
     return "?";
 }

@@ -85,7 +85,10 @@ void RecordingSurface::clear()
     m_currentY = 0;
 }
 
-void RecordingSurface::refresh() { m_log.add("refresh", {{"s", m_name}}); }
+void RecordingSurface::refresh()
+{
+    m_log.add("refresh", {{"s", m_name}});
+}
 
 bool RecordingSurface::setHeight(double px)
 {

@@ -30,13 +30,27 @@ QString TraceLog::quote(const QString &text)
     out += u'"';
     for (QChar c : text) {
         switch (c.unicode()) {
-        case u'"': out += QStringLiteral("\\\""); break;
-        case u'\\': out += QStringLiteral("\\\\"); break;
-        case u'\n': out += QStringLiteral("\\n"); break;
-        case u'\r': out += QStringLiteral("\\r"); break;
-        case u'\t': out += QStringLiteral("\\t"); break;
-        case u'\b': out += QStringLiteral("\\b"); break;
-        case u'\f': out += QStringLiteral("\\f"); break;
+        case u'"':
+            out += QStringLiteral("\\\"");
+            break;
+        case u'\\':
+            out += QStringLiteral("\\\\");
+            break;
+        case u'\n':
+            out += QStringLiteral("\\n");
+            break;
+        case u'\r':
+            out += QStringLiteral("\\r");
+            break;
+        case u'\t':
+            out += QStringLiteral("\\t");
+            break;
+        case u'\b':
+            out += QStringLiteral("\\b");
+            break;
+        case u'\f':
+            out += QStringLiteral("\\f");
+            break;
         default:
             if (c.unicode() < 0x20)
                 out += QStringLiteral("\\u%1").arg(int(c.unicode()), 4, 16, QLatin1Char('0'));

@@ -2,18 +2,24 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <locale.h>
 #include <stdlib.h>
-#include <limits>
 #include <string>
 
 namespace vorlane {
 
 namespace {
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+}
 
 // Scans the number; fills the ASCII form strtod understands (exponent letter E).
 qsizetype scan(QStringView text, std::string *ascii)
@@ -81,7 +87,10 @@ double DecimalRead(QStringView text)
     return strtod_l(ascii.c_str(), nullptr, cLocale);
 }
 
-qsizetype DecimalPrefixLength(QStringView text) { return scan(text, nullptr); }
+qsizetype DecimalPrefixLength(QStringView text)
+{
+    return scan(text, nullptr);
+}
 
 bool ToWhole(double value, std::int64_t &out)
 {

@@ -20,8 +20,14 @@ bool assign(T &field, double value)
 }
 } // namespace
 
-bool AssignInt16(std::int16_t &field, double value) { return assign(field, value); }
-bool AssignInt32(std::int32_t &field, double value) { return assign(field, value); }
+bool AssignInt16(std::int16_t &field, double value)
+{
+    return assign(field, value);
+}
+bool AssignInt32(std::int32_t &field, double value)
+{
+    return assign(field, value);
+}
 
 bool FitsInt16(double value)
 {

@@ -9,11 +9,16 @@ namespace {
 QMessageBox::Icon boxIcon(MessageIcon icon)
 {
     switch (icon) {
-    case MessageIcon::Critical: return QMessageBox::Critical;
-    case MessageIcon::Question: return QMessageBox::Question;
-    case MessageIcon::Exclamation: return QMessageBox::Warning;
-    case MessageIcon::Information: return QMessageBox::Information;
-    case MessageIcon::None: break;
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
@@ -36,10 +41,12 @@ MessageAnswer MessagePrompts::ask(const Message &message)
         onClose = MessageAnswer::Ok;
         break;
     case MessageButtons::OkCancel:
-        choices = {{QMessageBox::Ok, "OK", MessageAnswer::Ok}, {QMessageBox::Cancel, "Annuler", MessageAnswer::Cancel}};
+        choices = {{QMessageBox::Ok, "OK", MessageAnswer::Ok},
+                   {QMessageBox::Cancel, "Annuler", MessageAnswer::Cancel}};
         break;
     case MessageButtons::YesNo:
-        choices = {{QMessageBox::Yes, "Oui", MessageAnswer::Yes}, {QMessageBox::No, "Non", MessageAnswer::No}};
+        choices = {{QMessageBox::Yes, "Oui", MessageAnswer::Yes},
+                   {QMessageBox::No, "Non", MessageAnswer::No}};
         onClose = MessageAnswer::No;
         break;
     case MessageButtons::RetryCancel:

@@ -16,7 +16,7 @@ bool SystemDesktop::openHelp(const QString &path)
 bool SystemDesktop::openDisplaySettings()
 {
     const std::pair<const char *, const char *> programs[] = {
-        {"gnome-control-center", "display"}, {"kcmshell6", "kcm_kscreen"}, {"kcmshell5", "kcm_kscreen"},
+        {"gnome-control-center", "display"}, {"kcmshell6", "kcm_kscreen"},     {"kcmshell5", "kcm_kscreen"},
         {"xfce4-display-settings", nullptr}, {"lxqt-config-monitor", nullptr}, {"arandr", nullptr},
     };
     for (const auto &[name, argument] : programs) {
@@ -31,6 +31,9 @@ bool SystemDesktop::openDisplaySettings()
     return false;
 }
 
-void SystemDesktop::beep() { QApplication::beep(); }
+void SystemDesktop::beep()
+{
+    QApplication::beep();
+}
 
 } // namespace vorlane
