@@ -4,11 +4,12 @@
 #include "core/app/windowrules.h"
 #include "core/render/surfacenames.h"
 #include "ui/calc/machine.h"
+#include "ui/coursekeyboard.h"
 #include "ui/courseloadwindow.h"
 #include "ui/linkelement.h"
 #include "ui/printmenu.h"
-#include "ui/releaseaction.h"
 #include "ui/progressstrip.h"
+#include "ui/releaseaction.h"
 #include "ui/searchwindow.h"
 #include "ui/surfaceview.h"
 #include "ui/videopanel.h"
@@ -97,6 +98,7 @@ MainWindow::MainWindow(QString applicationFolder, Session &session, CourseRows &
         w->setMouseTracking(true);
         w->installEventFilter(this);
     }
+    new CourseKeyboard(*this, *m_controls, *m_scroll, *m_frame);
 }
 
 MainWindow::~MainWindow() = default;
