@@ -130,6 +130,10 @@ TEST_F(CourseKeyboardTest, TabReachesALinkWithAFrameAndEnterFollowsIt)
     const QImage focused = link->grab().toImage();
     EXPECT_NE(focused.pixelColor(0, 0), before.pixelColor(0, 0));
     EXPECT_LT(focused.pixelColor(0, 0).lightness(), 100);
+    // The window with the framed link, to look at, when VORLANE_SCREENSHOT_DIR is set.
+    if (const QString folder = qEnvironmentVariable("VORLANE_SCREENSHOT_DIR"); !folder.isEmpty())
+        EXPECT_TRUE(window->grab().save(folder + QStringLiteral("/link-focus.png")) &&
+                    focused.save(folder + QStringLiteral("/link-focus-element.png")));
     key(Qt::Key_Return);
     EXPECT_EQ(shownNumber(), u"2");
 }
