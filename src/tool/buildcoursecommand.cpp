@@ -1,7 +1,6 @@
+#include "core/course/coursecheck.h"
 #include "core/course/coursesources.h"
 #include "tool/commands.h"
-
-#include <QSet>
 
 namespace vorlane::tool {
 
@@ -17,16 +16,6 @@ int buildCourseCommand(const QCommandLineParser &parsed)
         err(QStringLiteral("vorlane-tool build-course: %1\n").arg(error.text()));
         return ExitBadInput;
     }
-    // Two rows with one page number are legal (the later row wins in the page
-    // index) but almost always an author's slip: say so.
-    QSet<int> seen;
-    for (const CoursePage &p : sources->pages) {
-        if (seen.contains(p.numeropage))
-            err(QStringLiteral("vorlane-tool build-course: warning: page %1 is defined again in %2\n")
-                    .arg(p.numeropage)
-                    .arg(p.source));
-        seen.insert(p.numeropage);
-    }
     QString message;
     if (!WriteCourseDatabases(*sources, args[1], &message)) {
         err(QStringLiteral("vorlane-tool build-course: %1\n").arg(message));
@@ -36,6 +25,9 @@ int buildCourseCommand(const QCommandLineParser &parsed)
             .arg(sources->pages.size())
             .arg(sources->tests.size())
             .arg(args[1]));
+    // The course is built; what an author should still look at goes to standard error.
+    for (const CourseFinding &f : CourseCheck::checkFolder(args[0]))
+        err(QStringLiteral("vorlane-tool build-course: warning: %1\n").arg(f.text()));
     return ExitOk;
 }
 

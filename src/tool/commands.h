@@ -17,6 +17,7 @@ enum Exit : int {
 // isSet()/value(), the rest through positionalArguments(). "--" ends the options.
 int recordCommand(const QCommandLineParser &args);       // record get FILE N | record set FILE N TEXT
 int buildCourseCommand(const QCommandLineParser &args);  // build-course SRC DIR
+int checkCommand(const QCommandLineParser &args);        // check [--strict] SRC
 int indexCommand(const QCommandLineParser &args);        // index --course DIR
 int renderCourseCommand(const QCommandLineParser &args); // render --course DIR --page N ...
 int evalCommand(const QCommandLineParser &args);         // eval [--radians] EXPR

@@ -94,10 +94,17 @@ const std::vector<Command> &Commands()
          true},
         {QStringLiteral("build-course"),
          QStringLiteral("SRC DIR"),
-         QStringLiteral("compiles the course sources SRC into the databases of the application folder DIR"),
+         QStringLiteral("compiles the course sources SRC into the databases of the application folder DIR, "
+                        "then checks them as check does (warnings on standard error)"),
          {},
          buildCourseCommand,
          true},
+        {QStringLiteral("check"),
+         QStringLiteral("[--strict] SRC"),
+         QStringLiteral("checks the course sources SRC without writing anything: one line per finding, "
+                        "FILE:LINE: message"),
+         {flag(QStringLiteral("strict"), QStringLiteral("any finding is an error (exit 1)"))},
+         checkCommand},
         {QStringLiteral("search"),
          QStringLiteral("--course DIR [--all] [--sans-accents] WORDS"),
          QStringLiteral("lists the pages the search window finds for WORDS: page number, tab, title"),

@@ -5,6 +5,7 @@
 #include "core/render/surfacenames.h"
 #include "ui/calc/machine.h"
 #include "ui/companions/updatewindow.h"
+#include "ui/coursekeyboard.h"
 #include "ui/courseloadwindow.h"
 #include "ui/linkelement.h"
 #include "ui/printmenu.h"
@@ -99,6 +100,7 @@ MainWindow::MainWindow(QString applicationFolder, Session &session, CourseRows &
         w->setMouseTracking(true);
         w->installEventFilter(this);
     }
+    new CourseKeyboard(*this, *m_controls, *m_scroll, *m_frame);
 }
 
 MainWindow::~MainWindow() = default;

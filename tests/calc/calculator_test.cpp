@@ -341,15 +341,65 @@ TEST_F(CalculatorTest, KeyboardCharacters)
     const std::pair<char, K> mapped[] = {
         {'0', K::B0},     {'9', K::B9},     {'.', K::Bpoint}, {'E', K::BtoEXP},    {'e', K::BtoEXP},
         {'D', K::BtoEXP}, {'d', K::BtoEXP}, {'(', K::Bpo},    {')', K::bpf},       {'*', K::multip},
-        {'+', K::plus},   {'-', K::moins},  {'/', K::div},    {'^', K::puissance},
+        {'+', K::plus},   {'-', K::moins},  {'/', K::div},    {'^', K::puissance}, {',', K::Bpoint},
     };
     for (const auto &[c, key] : mapped) {
         const auto k = CalculatorKeyForCharacter(QLatin1Char(c));
         ASSERT_TRUE(k.has_value()) << c;
         EXPECT_EQ(int(*k), int(key)) << c;
     }
-    for (const char c : {'x', 'c', ' ', '=', ',', 'a', 'F'})
+    for (const char c : {'x', 'c', ' ', '=', ';', 'a', 'F'})
         EXPECT_FALSE(CalculatorKeyForCharacter(QLatin1Char(c)).has_value()) << c;
+}
+
+TEST_F(CalculatorTest, TypedDecimalCommaIsThePoint)
+{
+    // A comma typed as on a French keyboard is a decimal point, not a character lost:
+    // 6,02E23 * 2 is 1.204E24, not 100 times more.
+    type("6,02E23*2");
+    EXPECT_EQ(calc.expression(), QStringLiteral("6.02E23 * 2"));
+    calc.press(K::EXE);
+    EXPECT_EQ(calc.display(), QStringLiteral(" 1.204E+24"));
+    type(",5*4");
+    calc.press(K::EXE);
+    EXPECT_EQ(calc.display(), QStringLiteral(" 2"));
+}
+
+TEST(CalculatorKeyboard, KeysOfTheDisplay)
+{
+    using Kind = CalculatorKeyboardAction::Kind;
+    struct Case {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        const char *text;
+        Kind kind;
+        K pressed;
+    };
+    const Case cases[] = {
+        {Qt::Key_Escape, Qt::NoModifier, "\x1b", Kind::Close, K::B0},
+        {Qt::Key_Tab, Qt::NoModifier, "\t", Kind::MoveFocus, K::B0},
+        {Qt::Key_Backtab, Qt::ShiftModifier, "", Kind::MoveFocus, K::B0},
+        {Qt::Key_Backspace, Qt::NoModifier, "\b", Kind::Press, K::EFFACE},
+        {Qt::Key_Return, Qt::NoModifier, "\r", Kind::Press, K::EXE},
+        {Qt::Key_Enter, Qt::KeypadModifier, "\r", Kind::Press, K::EXE},
+        {Qt::Key_Comma, Qt::NoModifier, ",", Kind::Press, K::Bpoint},
+        {Qt::Key_Period, Qt::KeypadModifier, ".", Kind::Press, K::Bpoint},
+        {Qt::Key_7, Qt::NoModifier, "7", Kind::Press, K::B7},
+        {Qt::Key_AsciiCircum, Qt::NoModifier, "^", Kind::Press, K::puissance},
+        // Alt is the mnemonics' (Alt+C is COS), Ctrl nobody's.
+        {Qt::Key_C, Qt::AltModifier, "c", Kind::Ignore, K::B0},
+        {Qt::Key_V, Qt::ControlModifier, "\x16", Kind::Ignore, K::B0},
+        {Qt::Key_X, Qt::NoModifier, "x", Kind::Ignore, K::B0},
+        {Qt::Key_Left, Qt::NoModifier, "", Kind::Ignore, K::B0},
+        {Qt::Key_Delete, Qt::NoModifier, "\x7f", Kind::Ignore, K::B0},
+    };
+    for (const Case &c : cases) {
+        const CalculatorKeyboardAction action =
+            CalculatorKeyboardActionFor(c.key, c.modifiers, QString::fromLatin1(c.text));
+        EXPECT_EQ(int(action.kind), int(c.kind)) << c.key;
+        if (c.kind == Kind::Press)
+            EXPECT_EQ(int(action.key), int(c.pressed)) << c.key;
+    }
 }
 
 TEST_F(CalculatorTest, KeyboardBuildsTheSameExpressionAsTheKeys)

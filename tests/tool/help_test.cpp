@@ -19,6 +19,7 @@ const std::pair<const char *, const char *> kCommands[] = {
     {"index", "page index"},
     {"record", "record file"},
     {"build-course", "course sources"},
+    {"check", "without writing"},
     {"search", "search window"},
     {"print", "PDF"},
     {"answer", "typed answer"},

@@ -242,6 +242,51 @@ TEST_F(MachineTest, OptionsChangeTheAngleUnitAndTheFormat)
     EXPECT_EQ(z1->text(), QStringLiteral(" .893996663600558"));
 }
 
+TEST_F(MachineTest, TypedCommaIsTheDecimalPoint)
+{
+    auto m = open();
+    QLineEdit *z1 = display(*m);
+    QTest::keyClicks(z1, QStringLiteral("6,02E23*2"));
+    EXPECT_EQ(z1->text(), QStringLiteral("6.02E23 * 2"));
+    QTest::keyClick(z1, Qt::Key_Return);
+    EXPECT_EQ(z1->text(), QStringLiteral(" 1.204E+24"));
+}
+
+TEST_F(MachineTest, EscapeClosesTheWindow)
+{
+    // From the display, with an expression being typed.
+    {
+        auto m = open();
+        QLineEdit *z1 = display(*m);
+        QTest::keyClicks(z1, QStringLiteral("12"));
+        ASSERT_TRUE(m->isVisible());
+        QTest::keyClick(z1, Qt::Key_Escape);
+        EXPECT_FALSE(m->isVisible());
+        EXPECT_EQ(m->result(), int(QDialog::Rejected));
+    }
+    // From a key that has the focus (after Tab).
+    {
+        auto m = open();
+        QPushButton *seven = key(*m, "B7");
+        ASSERT_NE(seven, nullptr);
+        seven->setFocus();
+        QTest::keyClick(seven, Qt::Key_Escape);
+        EXPECT_FALSE(m->isVisible());
+    }
+    // Shown modally as the course window shows it: Escape returns from exec().
+    bool closedByEscape = false;
+    QTimer::singleShot(0, [&] {
+        if (auto *dialog = qobject_cast<Machine *>(QApplication::activeModalWidget())) {
+            QTest::keyClick(display(*dialog), Qt::Key_Escape);
+            closedByEscape = !dialog->isVisible();
+            if (!closedByEscape)
+                dialog->close();
+        }
+    });
+    Machine::openAt(nullptr, session, desktop, QPoint(10, 10));
+    EXPECT_TRUE(closedByEscape);
+}
+
 TEST_F(MachineTest, MemorySurvivesClosingTheWindow)
 {
     {

@@ -33,6 +33,7 @@ std::optional<CalculatorKey> CalculatorKeyForCharacter(QChar c)
         return CalculatorKey(int(CalculatorKey::B0) + (c.unicode() - u'0'));
     switch (c.unicode()) {
     case u'.':
+    case u',':
         return CalculatorKey::Bpoint;
     case u'E':
     case u'e':
@@ -56,6 +57,31 @@ std::optional<CalculatorKey> CalculatorKeyForCharacter(QChar c)
     default:
         return std::nullopt;
     }
+}
+
+CalculatorKeyboardAction CalculatorKeyboardActionFor(int key, Qt::KeyboardModifiers modifiers,
+                                                     const QString &text)
+{
+    using Kind = CalculatorKeyboardAction::Kind;
+    switch (key) {
+    case Qt::Key_Escape:
+        return {Kind::Close};
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return {Kind::MoveFocus};
+    case Qt::Key_Backspace:
+        return {Kind::Press, CalculatorKey::EFFACE};
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return {Kind::Press, CalculatorKey::EXE};
+    default:
+        break;
+    }
+    if (text.size() != 1 || (modifiers & (Qt::ControlModifier | Qt::AltModifier)))
+        return {Kind::Ignore};
+    if (const auto mapped = CalculatorKeyForCharacter(text.front()))
+        return {Kind::Press, *mapped};
+    return {Kind::Ignore};
 }
 
 QString ScientificText(double value)

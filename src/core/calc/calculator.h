@@ -3,6 +3,7 @@
 #include "core/calc/expressionevaluator.h"
 
 #include <QString>
+#include <QtCore/qnamespace.h>
 #include <optional>
 
 namespace vorlane {
@@ -69,10 +70,30 @@ struct KeyEffect {
 };
 
 // The key a character typed on the keyboard stands for while the display has the
-// focus: digits and "." themselves, "E", "e", "D", "d" the exponent key, "(", ")",
-// "*", "+", "-", "/", "^" their keys. Anything else: nothing (ignored). Backspace
-// and Enter are not characters: the window maps them to EFFACE and EXE.
+// focus: digits and "." themselves, "," the point too (the French keyboard's decimal
+// separator: dropping it would turn 6,02E23 into 602E23), "E", "e", "D", "d" the
+// exponent key, "(", ")", "*", "+", "-", "/", "^" their keys. Anything else: nothing
+// (ignored). Backspace and Enter are not characters: see CalculatorKeyboardAction.
 std::optional<CalculatorKey> CalculatorKeyForCharacter(QChar c);
+
+// What a key pressed while the display has the focus does.
+struct CalculatorKeyboardAction {
+    enum class Kind {
+        Ignore,    // swallowed: the display never edits its text itself
+        Press,     // presses `key`
+        Close,     // closes the calculator (Escape)
+        MoveFocus, // left to the window: Tab and Shift+Tab move the focus
+    };
+    Kind kind = Kind::Ignore;
+    CalculatorKey key = CalculatorKey::B0;
+};
+
+// The keyboard of the calculator: Backspace is EFFACE, Enter (either key) EXE,
+// Escape closes the window, Tab and Shift+Tab move the focus; a single character
+// typed without Ctrl or Alt goes through CalculatorKeyForCharacter (Alt is left to
+// the keys' mnemonics); everything else is ignored.
+CalculatorKeyboardAction CalculatorKeyboardActionFor(int key, Qt::KeyboardModifiers modifiers,
+                                                     const QString &text);
 
 // A finite value in the scientific display format "#.#######E+00": one digit, the
 // point (always), up to seven more digits without trailing zeros, "E", the

@@ -31,6 +31,7 @@ struct Section {
     QString name; // after "@@", e.g. "corps", "question 1", "texte"
     int line = 0;
     QStringList lines;
+    std::vector<int> lineNumbers; // the source line of each of `lines`
 };
 
 struct Parsed {
@@ -64,6 +65,7 @@ bool parse(const QString &fileName, const QString &text, Parsed &out, SourceErro
         if (!out.sections.empty() && out.sections.back().name != u"" &&
             !out.sections.back().name.startsWith(u"question")) {
             out.sections.back().lines.append(l);
+            out.sections.back().lineNumbers.push_back(i + 1);
             continue;
         }
         // Header lines: the file's, or those of a "@@question N" section.
@@ -80,6 +82,7 @@ bool parse(const QString &fileName, const QString &text, Parsed &out, SourceErro
             out.headerLines.push_back(i + 1);
         } else {
             out.sections.back().lines.append(key + u'\x1f' + value);
+            out.sections.back().lineNumbers.push_back(i + 1);
         }
     }
     return true;
@@ -146,9 +149,9 @@ std::optional<CoursePage> ParsePageSource(const QString &fileName, const QString
         if (key == u"titre")
             page.titre = value;
         else if (key == u"Numeropage")
-            ok = read.whole(line, key, value, page.numeropage), haveNumber = ok;
+            ok = read.whole(line, key, value, page.numeropage), haveNumber = ok, page.numeropageLine = line;
         else if (key == u"Index")
-            ok = read.whole(line, key, value, page.index), haveIndex = ok;
+            ok = read.whole(line, key, value, page.index), haveIndex = ok, page.indexLine = line;
         else if (key == u"precedent")
             ok = read.yesNo(line, key, value, page.precedent);
         else if (key == u"suite")
@@ -162,7 +165,7 @@ std::optional<CoursePage> ParsePageSource(const QString &fileName, const QString
         else if (key == u"finimp")
             ok = read.number(line, key, value, page.finimp);
         else if (key == u"sommaire")
-            ok = read.whole(line, key, value, page.sommaire);
+            ok = read.whole(line, key, value, page.sommaire), page.sommaireLine = line;
         else {
             fail(error, fileName, line, QStringLiteral("unknown field \"%1\"").arg(key));
             return std::nullopt;
@@ -179,7 +182,10 @@ std::optional<CoursePage> ParsePageSource(const QString &fileName, const QString
             fail(error, fileName, s.line, QStringLiteral("unknown section \"@@%1\"").arg(s.name));
             return std::nullopt;
         }
+        if (page.bodyLine > 0 && page.repeatedBodyLine == 0)
+            page.repeatedBodyLine = s.line;
         page.fpc = bodyOf(s.lines);
+        page.bodyLine = s.line + 1;
     }
     return page;
 }
@@ -239,23 +245,34 @@ std::optional<ChapterTest> ParseTestSource(const QString &fileName, const QStrin
             test.questions.push_back({});
             current = &test.questions.back();
             current->number = n;
-            for (const QString &kv : s.lines) {
+            current->line = s.line;
+            for (size_t k = 0; k < size_t(s.lines.size()); ++k) {
+                const QString &kv = s.lines[qsizetype(k)];
+                const int kvLine = s.lineNumbers[k];
                 const QString key = kv.section(u'\x1f', 0, 0);
                 const QString value = kv.section(u'\x1f', 1);
                 if (key == u"type") {
-                    if (!read.whole(s.line, key, value, current->type))
+                    if (!read.whole(kvLine, key, value, current->type))
                         return std::nullopt;
+                    current->typeLine = kvLine;
                 } else if (key == u"solution") {
                     current->solution = value;
+                    current->solutionLine = kvLine;
                 } else {
-                    fail(error, fileName, s.line, QStringLiteral("unknown question field \"%1\"").arg(key));
+                    fail(error, fileName, kvLine, QStringLiteral("unknown question field \"%1\"").arg(key));
                     return std::nullopt;
                 }
             }
         } else if (current && s.name == u"texte") {
+            if (current->questionLine > 0 && current->repeatedLine == 0)
+                current->repeatedLine = s.line;
             current->question = bodyOf(s.lines);
+            current->questionLine = s.line + 1;
         } else if (current && s.name == u"sifaux") {
+            if (current->siFauxLine > 0 && current->repeatedLine == 0)
+                current->repeatedLine = s.line;
             current->siFaux = bodyOf(s.lines);
+            current->siFauxLine = s.line + 1;
         } else {
             fail(error, fileName, s.line, QStringLiteral("unexpected section \"@@%1\"").arg(s.name));
             return std::nullopt;

@@ -57,6 +57,12 @@ struct CoursePage {
     double finimp = 0;
     int sommaire = 0;
     QString fpc;
+    // Source lines, for authors' messages (0: not given).
+    int numeropageLine = 0;
+    int indexLine = 0;
+    int sommaireLine = 0;
+    int bodyLine = 0;         // the first line of the body (the line after "@@corps")
+    int repeatedBodyLine = 0; // a second "@@corps", whose body replaces the first
 };
 
 struct TestQuestion {
@@ -65,6 +71,13 @@ struct TestQuestion {
     QString solution;
     QString question;
     QString siFaux;
+    // Source lines, for authors' messages (0: not given).
+    int line = 0; // "@@question N"
+    int typeLine = 0;
+    int solutionLine = 0;
+    int questionLine = 0; // the first line of the question's markup
+    int siFauxLine = 0;   // the first line of the explanation
+    int repeatedLine = 0; // a second "@@texte" or "@@sifaux", which replaces the first
 };
 
 struct ChapterTest {

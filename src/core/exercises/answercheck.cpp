@@ -1,5 +1,7 @@
 #include "core/exercises/answercheck.h"
 
+#include "core/text/answerfold.h"
+
 namespace vorlane {
 
 QString AnswerCheck::AnswerPattern(const std::array<bool, 5> &ticked)
@@ -15,44 +17,8 @@ QString AnswerCheck::normalise(QStringView typed)
     const QString lowered = typed.toString().toLower();
     QString out;
     out.reserve(lowered.size());
-    for (const QChar c : lowered) {
-        switch (c.unicode()) {
-        case 0x00E9: // é
-        case 0x00E8: // è
-        case 0x00EA: // ê
-            out += u'e';
-            break;
-        case 0x00E0: // à
-            out += u'a';
-            break;
-        case 0x00F9: // ù
-            out += u'u';
-            break;
-        case 0x00F4: // ô
-            out += u'o';
-            break;
-        case 0x00E7: // ç
-            out += u'c';
-            break;
-        case u'-':
-        case u'_':
-            break;
-        case u'+':
-        case u'*':
-        case u'/':
-        case u'\'':
-        case u',':
-        case u';':
-        case u'.':
-        case u'!':
-        case u'?':
-        case u':':
-            out += u' ';
-            break;
-        default:
-            out += c;
-        }
-    }
+    for (const QChar c : lowered)
+        out += AnswerFold::fold(c);
     return out;
 }
 

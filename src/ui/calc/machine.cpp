@@ -269,15 +269,19 @@ bool Machine::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::KeyPress: {
         auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+        const CalculatorKeyboardAction action =
+            CalculatorKeyboardActionFor(key->key(), key->modifiers(), key->text());
+        switch (action.kind) {
+        case CalculatorKeyboardAction::Kind::MoveFocus:
             return false;
-        if (key->key() == Qt::Key_Backspace) {
-            press(CalculatorKey::EFFACE);
-        } else if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            press(CalculatorKey::EXE);
-        } else if (key->text().size() == 1 && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-            if (const auto mapped = CalculatorKeyForCharacter(key->text().front()))
-                press(*mapped);
+        case CalculatorKeyboardAction::Kind::Close:
+            reject();
+            break;
+        case CalculatorKeyboardAction::Kind::Press:
+            press(action.key);
+            break;
+        case CalculatorKeyboardAction::Kind::Ignore:
+            break;
         }
         return true; // the display never takes a key itself
     }

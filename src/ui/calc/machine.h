@@ -25,9 +25,10 @@ namespace vorlane {
 // "Degrés", `angle1` "Radians", `C0` "Scientifique", `C1` "Standard" (button
 // groups `angle` and `C`, ids 0 and 1).
 //
-// Typed keys reach the calculator while the display has the focus: digits, ".",
-// E/e/D/d (exponent), ( ) * + - / ^, Backspace (EFFACE) and Enter (EXE); the
-// display never takes a character itself. Tab still moves the focus.
+// Typed keys reach the calculator while the display has the focus: digits, "." and
+// "," (both the point), E/e/D/d (exponent), ( ) * + - / ^, Backspace (EFFACE) and
+// Enter (EXE); Escape closes the window (from any control); the display never takes
+// a character itself. Tab still moves the focus.
 class Machine : public QDialog {
     Q_OBJECT
 
