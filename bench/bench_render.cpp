@@ -7,9 +7,13 @@
 #include "core/surface/rastersurface.h"
 #include "core/surface/recordingsurface.h"
 #include "core/surface/tracelog.h"
+#include "generatedcourse.h"
 
 #include <QGuiApplication>
+#include <algorithm>
 #include <benchmark/benchmark.h>
+#include <ctime>
+#include <vector>
 
 using namespace vorlane;
 
@@ -156,6 +160,48 @@ void BM_RenderTypicalPageRaster(benchmark::State &st)
     st.counters["heightPx"] = surface->height();
 }
 BENCHMARK(BM_RenderTypicalPageRaster)->Arg(10)->Arg(20)->ArgName("ratio_x10")->Unit(benchmark::kMicrosecond);
+
+double threadCpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
+// Every page of a generated course drawn in turn on the body's raster surface, as
+// the window draws them (clear, then the body): the CPU time of each page, reported
+// as p50, p95 and max in ms. One iteration draws the whole course.
+void BM_RenderEveryGeneratedPage(benchmark::State &st)
+{
+    const CourseSources course = bench::generatedCourse(int(st.range(0)));
+    OffscreenHost host;
+    auto *surface = static_cast<RasterSurface *>(
+        &host.addSurface(std::make_unique<RasterSurface>(QStringLiteral("PictureTEXTE"), 600, 1000, 1.0)));
+    RenderState state;
+    PageRenderer renderer(state, host);
+    renderer.setSurface(surface);
+    std::vector<double> times;
+    for (auto _ : st) {
+        times.clear();
+        for (const CoursePage &page : course.pages) {
+            const double start = threadCpuMs();
+            surface->clear();
+            surface->setHeight(1000);
+            host.linkElements()->hideAll();
+            state.pageHeight = 0;
+            renderer.RenderPageText(page.fpc);
+            benchmark::DoNotOptimize(surface->image().constBits());
+            times.push_back(threadCpuMs() - start);
+        }
+    }
+    std::sort(times.begin(), times.end());
+    auto at = [&](double q) { return times[std::min(times.size() - 1, size_t(q * double(times.size())))]; };
+    st.counters["p50_ms"] = at(0.50);
+    st.counters["p95_ms"] = at(0.95);
+    st.counters["max_ms"] = times.back();
+    st.counters["pages"] = double(times.size());
+}
+BENCHMARK(BM_RenderEveryGeneratedPage)->Arg(3000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -45,7 +45,7 @@ std::optional<Picture> CourseRenderHost::dataPicture(const QString &name)
 {
     QString path = name;
     m_disc.LocateDataFile(path);
-    return DataPictures::load(path);
+    return m_pictures.load(path);
 }
 
 std::optional<Picture> CourseRenderHost::listIcon(int list, int index)

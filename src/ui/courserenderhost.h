@@ -3,6 +3,7 @@
 #include "core/app/disclocator.h"
 #include "core/render/imagelists.h"
 #include "core/render/linkelements.h"
+#include "core/render/picturecache.h"
 #include "core/render/renderhost.h"
 
 namespace vorlane {
@@ -41,6 +42,7 @@ private:
     DiscLocator m_disc;
     LinkElements m_links;
     ImageLists m_lists;
+    PictureCache m_pictures;
 };
 
 } // namespace vorlane

@@ -17,6 +17,14 @@ bool openForReadWrite(QFile &f)
     return f.open(QIODevice::ReadWrite);
 }
 
+// Records read by one read() call at most (1 MB).
+constexpr qint64 kReadBlockRecords = 8192;
+
+// A new file up to this size is built in memory and written in one write() call;
+// a larger one (a record number far beyond the old end) is streamed, its gaps left
+// as holes.
+constexpr qint64 kWholeWriteLimit = 64 * 1024 * 1024;
+
 qint64 offsetOf(qint64 n)
 {
     return (n - 1) * RecordFile::kRecordLength;
@@ -84,12 +92,19 @@ QStringList RecordFile::readRange(int first, int last) const
     // A file that may not be written (a read-only disc copy) can still be read.
     const bool open = openForReadWrite(f) || f.open(QIODevice::ReadOnly);
     out.reserve(last - first + 1);
-    for (qint64 n = first; n <= last; ++n) {
-        if (!open || !f.seek(offsetOf(n))) {
-            out.append(QString());
-            continue;
+    // The records are read in large blocks (one read for a whole page index cache),
+    // not one system call per record; a block that ends early leaves the records
+    // past its end empty or truncated, as a record-by-record read would.
+    for (qint64 n = first; n <= last;) {
+        const qint64 count = std::min<qint64>(kReadBlockRecords, last - n + 1);
+        QByteArray block;
+        if (open && f.seek(offsetOf(n)))
+            block = f.read(count * kRecordLength);
+        for (qint64 k = 0; k < count; ++k) {
+            const qint64 at = k * kRecordLength;
+            out.append(at < block.size() ? decode(block.mid(at, kRecordLength)) : QString());
         }
-        out.append(decode(f.read(kRecordLength)));
+        n += count;
     }
     return out;
 }
@@ -126,6 +141,25 @@ bool RecordFile::writeMany(const std::vector<std::pair<int, QString>> &records) 
     QSaveFile out(m_path);
     if (!out.open(QIODevice::WriteOnly))
         return false;
+    const qint64 newSize =
+        encoded.empty() ? oldSize : std::max(oldSize, offsetOf(encoded.rbegin()->first) + kRecordLength);
+    if (newSize <= kWholeWriteLimit) {
+        // The whole new content in one buffer and one write: the old bytes, zeros
+        // past the old end, the new records over them.
+        QByteArray content = haveOld ? old.readAll() : QByteArray();
+        if (content.size() != oldSize) {
+            out.cancelWriting();
+            return false;
+        }
+        content.resize(newSize, '\0');
+        for (const auto &[n, bytes] : encoded)
+            std::copy(bytes.begin(), bytes.end(), content.begin() + offsetOf(n));
+        if (out.write(content) != content.size() || !out.flush() || out.error() != QFileDevice::NoError) {
+            out.cancelWriting();
+            return false;
+        }
+        return out.commit();
+    }
     qint64 pos = 0;
     for (const auto &[n, bytes] : encoded) {
         const qint64 offset = offsetOf(n);

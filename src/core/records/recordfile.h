@@ -18,7 +18,9 @@ namespace vorlane {
 //
 // A write replaces the file whole: the new content goes to a temporary file
 // beside it, which is renamed over it once every byte is written and flushed to
-// the disk. A write that fails (full disk, read-only folder) returns false and
+// the disk; the new content is written in one call when it is up to 64 MB (a page
+// index cache of 30,000 rows is 7.7 MB), and a range of records is read in blocks of
+// 1 MB, not record by record. A write that fails (full disk, read-only folder) returns false and
 // leaves the previous file exactly as it was. A path that names something other
 // than a plain file (a folder, a device) is never written.
 //

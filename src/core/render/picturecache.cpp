@@ -1,0 +1,45 @@
+#include "core/render/picturecache.h"
+
+#include "core/render/datapictures.h"
+
+#include <QFileInfo>
+
+namespace vorlane {
+
+std::optional<Picture> PictureCache::load(const QString &path)
+{
+    if (path.isEmpty())
+        return std::nullopt;
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return std::nullopt;
+    const QDateTime modified = info.lastModified();
+    const qint64 fileSize = info.size();
+    for (auto it = m_entries.begin(); it != m_entries.end(); ++it) {
+        if (it->path != path)
+            continue;
+        if (it->modified == modified && it->fileSize == fileSize) {
+            Entry hit = std::move(*it);
+            m_entries.erase(it);
+            m_entries.push_back(std::move(hit));
+            return m_entries.back().picture;
+        }
+        m_entries.erase(it); // the file changed: decode it again
+        break;
+    }
+
+    std::optional<Picture> picture = DataPictures::load(path);
+    if (!picture)
+        return std::nullopt;
+    m_entries.push_back(Entry{path, modified, fileSize, *picture});
+    qint64 bytes = 0;
+    for (const Entry &e : m_entries)
+        bytes += e.picture.image.sizeInBytes();
+    while (m_entries.size() > 1 && (int(m_entries.size()) > m_capacity || bytes > m_byteBudget)) {
+        bytes -= m_entries.front().picture.image.sizeInBytes();
+        m_entries.erase(m_entries.begin());
+    }
+    return picture;
+}
+
+} // namespace vorlane
