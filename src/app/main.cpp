@@ -15,6 +15,7 @@
 #include "ui/platform/systemprocesses.h"
 #include "ui/platform/x11topwindows.h"
 #include "ui/shutdowncontroller.h"
+#include "ui/videopanel.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -43,6 +44,8 @@ int main(int argc, char **argv)
                                {prompts, screen, files, volumes, processes, desktop}, nullptr, courseFolder);
     vorlane::X11TopWindows topWindows;
     vorlane::ShutdownController shutdown(window, folder, session, prompts, files, processes, topWindows);
+    // OK on the quit question closes the page's video before the closing window.
+    shutdown.closeMediaHook = [&window] { window.videoPanel()->closeForNewPage(); };
     prompts.setParent(&window);
     screen.setWindow(&window);
     if (!window.load())
