@@ -14,16 +14,16 @@
 
 namespace vorlane {
 
-ControlTable::ControlTable(QWidget &window, const std::vector<ControlSpec> &table)
+ControlTable::ControlTable(QWidget &window, const std::vector<ControlEntry> &table)
     : m_window(window), m_table(table)
 {
     m_widgets.reserve(table.size());
-    for (const ControlSpec &spec : table) {
-        QWidget *parent = spec.parent.isEmpty() ? &m_window : widget(spec.parent);
-        QWidget *w = build(spec, parent ? parent : &m_window);
-        if (!spec.enabled)
+    for (const ControlEntry &entry : table) {
+        QWidget *parent = entry.parent.isEmpty() ? &m_window : widget(entry.parent);
+        QWidget *w = build(entry, parent ? parent : &m_window);
+        if (!entry.enabled)
             w->setEnabled(false);
-        if (!spec.visible)
+        if (!entry.visible)
             w->hide();
         m_widgets.push_back(w);
     }
@@ -39,41 +39,42 @@ QWidget *ControlTable::widget(const QString &name) const
 }
 
 void ControlTable::connectClicks(QObject *context,
-                                 const std::function<void(const ControlSpec &)> &onClick) const
+                                 const std::function<void(const ControlEntry &)> &onClick) const
 {
     for (size_t i = 0; i < m_widgets.size(); ++i) {
         if (auto *button = qobject_cast<QAbstractButton *>(m_widgets[i]);
             button &&
             (m_table[i].kind == ControlKind::ToolButton || m_table[i].kind == ControlKind::BandButton)) {
-            const ControlSpec *spec = &m_table[i];
-            QObject::connect(button, &QAbstractButton::clicked, context, [onClick, spec] { onClick(*spec); });
+            const ControlEntry *entry = &m_table[i];
+            QObject::connect(button, &QAbstractButton::clicked, context,
+                             [onClick, entry] { onClick(*entry); });
         }
     }
 }
 
-QWidget *ControlTable::build(const ControlSpec &spec, QWidget *parent)
+QWidget *ControlTable::build(const ControlEntry &entry, QWidget *parent)
 {
-    switch (spec.kind) {
+    switch (entry.kind) {
     case ControlKind::Surface: {
-        auto *view = new SurfaceView(spec.name, spec.rect.width(), spec.rect.height(), parent);
-        view->move(spec.rect.topLeft());
+        auto *view = new SurfaceView(entry.name, entry.rect.width(), entry.rect.height(), parent);
+        view->move(entry.rect.topLeft());
         return view;
     }
     case ControlKind::ToolButton:
     case ControlKind::BandButton: {
         auto *b = new QToolButton(parent);
-        b->setObjectName(spec.name);
-        b->setIcon(ToolIcons::icon(spec.glyph.value_or(Glyph::Star)));
+        b->setObjectName(entry.name);
+        b->setIcon(ToolIcons::icon(entry.glyph.value_or(Glyph::Star)));
         b->setIconSize(QSize(18, 18));
-        if (!spec.toolTip.isEmpty())
-            b->setToolTip(spec.toolTip);
-        if (!spec.caption.isEmpty()) {
-            b->setText(spec.caption);
+        if (!entry.toolTip.isEmpty())
+            b->setToolTip(entry.toolTip);
+        if (!entry.caption.isEmpty()) {
+            b->setText(entry.caption);
             b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         }
-        b->setGeometry(spec.rect);
+        b->setGeometry(entry.rect);
         b->setFocusPolicy(Qt::TabFocus);
-        if (spec.kind == ControlKind::BandButton) {
+        if (entry.kind == ControlKind::BandButton) {
             b->setProperty("band", true);
             b->setIconSize(QSize(16, 16));
         }
@@ -81,8 +82,8 @@ QWidget *ControlTable::build(const ControlSpec &spec, QWidget *parent)
     }
     case ControlKind::ProgressStrip: {
         auto *strip = new ProgressStripWidget(parent);
-        strip->setObjectName(spec.name);
-        strip->resize(spec.rect.size());
+        strip->setObjectName(entry.name);
+        strip->resize(entry.rect.size());
         return strip;
     }
     default:
@@ -90,7 +91,7 @@ QWidget *ControlTable::build(const ControlSpec &spec, QWidget *parent)
     }
 
     QWidget *w = nullptr;
-    switch (spec.kind) {
+    switch (entry.kind) {
     case ControlKind::Panel:
         w = new QWidget(parent);
         w->setAttribute(Qt::WA_StyledBackground);
@@ -108,15 +109,15 @@ QWidget *ControlTable::build(const ControlSpec &spec, QWidget *parent)
         break;
     case ControlKind::Picture: {
         auto *label = new QLabel(parent);
-        label->setPixmap(ToolIcons::pixmap(spec.glyph.value_or(Glyph::Star), 18, QColor(0x24, 0x3b, 0x63)));
+        label->setPixmap(ToolIcons::pixmap(entry.glyph.value_or(Glyph::Star), 18, QColor(0x24, 0x3b, 0x63)));
         w = label;
         break;
     }
     case ControlKind::Label:
-        w = new QLabel(spec.caption, parent);
+        w = new QLabel(entry.caption, parent);
         break;
     case ControlKind::GroupBox:
-        w = new QGroupBox(spec.caption, parent);
+        w = new QGroupBox(entry.caption, parent);
         break;
     case ControlKind::LineEdit: {
         auto *edit = new QLineEdit(parent);
@@ -125,7 +126,7 @@ QWidget *ControlTable::build(const ControlSpec &spec, QWidget *parent)
         break;
     }
     case ControlKind::CheckBox:
-        w = new QCheckBox(spec.caption, parent);
+        w = new QCheckBox(entry.caption, parent);
         break;
     case ControlKind::TextEdit: {
         auto *text = new QPlainTextEdit(parent);
@@ -137,10 +138,10 @@ QWidget *ControlTable::build(const ControlSpec &spec, QWidget *parent)
         w = new QWidget(parent);
         break;
     }
-    w->setObjectName(spec.name);
-    if (!spec.toolTip.isEmpty())
-        w->setToolTip(spec.toolTip);
-    w->setGeometry(spec.rect);
+    w->setObjectName(entry.name);
+    if (!entry.toolTip.isEmpty())
+        w->setToolTip(entry.toolTip);
+    w->setGeometry(entry.rect);
     return w;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/platform/controlspec.h"
+#include "core/platform/controlentry.h"
 
 #include <QString>
 #include <QWidget>
@@ -24,7 +24,7 @@ namespace vorlane {
 // ProgressStripWidget.
 class ControlTable {
 public:
-    ControlTable(QWidget &window, const std::vector<ControlSpec> &table);
+    ControlTable(QWidget &window, const std::vector<ControlEntry> &table);
 
     // The widget of the first row of that name, or nullptr.
     QWidget *widget(const QString &name) const;
@@ -42,13 +42,13 @@ public:
     }
 
     // Every button of the table calls `onClick` with its row when clicked.
-    void connectClicks(QObject *context, const std::function<void(const ControlSpec &)> &onClick) const;
+    void connectClicks(QObject *context, const std::function<void(const ControlEntry &)> &onClick) const;
 
 private:
-    QWidget *build(const ControlSpec &spec, QWidget *parent);
+    QWidget *build(const ControlEntry &entry, QWidget *parent);
 
     QWidget &m_window;
-    const std::vector<ControlSpec> &m_table;
+    const std::vector<ControlEntry> &m_table;
     std::vector<QWidget *> m_widgets; // one per row
 };
 

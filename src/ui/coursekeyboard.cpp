@@ -28,9 +28,9 @@ CourseKeyboard::CourseKeyboard(QWidget &window, const ControlTable &controls, QS
 
 QAbstractButton *CourseKeyboard::buttonOf(CourseCommand command) const
 {
-    for (const ControlSpec &spec : CourseWindowTable::controls()) {
-        if (CourseCommand(spec.command) == command)
-            return qobject_cast<QAbstractButton *>(m_controls.widget(spec.name));
+    for (const ControlEntry &entry : CourseWindowTable::controls()) {
+        if (CourseCommand(entry.command) == command)
+            return qobject_cast<QAbstractButton *>(m_controls.widget(entry.name));
     }
     return nullptr;
 }

@@ -76,7 +76,7 @@ MainWindow::MainWindow(QString applicationFolder, Session &session, CourseRows &
     m_videoFrame = m_controls->widget(u"label15"_s);
     m_strip = m_controls->get<ProgressStripWidget>(u"labelvorlane"_s);
     m_framebase = m_controls->widget(u"Framebase"_s);
-    m_controls->connectClicks(this, [this](const ControlSpec &c) { onControlClicked(c); });
+    m_controls->connectClicks(this, [this](const ControlEntry &c) { onControlClicked(c); });
     // The way back to the test in progress.
     for (const QString &name : {u"btexo"_s, u"Label16"_s})
         new ReleaseAction(m_controls->widget(name),
@@ -154,7 +154,7 @@ void MainWindow::buildLinks()
     }
 }
 
-void MainWindow::onControlClicked(const ControlSpec &control)
+void MainWindow::onControlClicked(const ControlEntry &control)
 {
     const auto command = CourseCommand(control.command);
     if (const auto code = CourseWindowTable::navigationTarget(control, contentsTag())) {

@@ -130,7 +130,7 @@ protected:
 
 private:
     void buildLinks();
-    void onControlClicked(const ControlSpec &control);
+    void onControlClicked(const ControlEntry &control);
     void applyResizeRules();
     void onTextLinkClicked(int index);
     void onPictureLinkClicked(int index);

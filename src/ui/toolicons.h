@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/platform/controlspec.h"
+#include "core/platform/controlentry.h"
 
 #include <QColor>
 #include <QIcon>

@@ -27,10 +27,10 @@ class CourseWindowControlTest : public ::testing::TestWithParam<TableCase> {};
 TEST_P(CourseWindowControlTest, CarriesItsToolTipAndCaption)
 {
     const TableCase c = GetParam();
-    const ControlSpec *spec = CourseWindowTable::find(QString::fromUtf8(c.name));
-    ASSERT_NE(spec, nullptr) << c.name;
-    EXPECT_EQ(spec->toolTip, c.toolTip ? QString::fromUtf8(c.toolTip) : QString()) << c.name;
-    EXPECT_EQ(spec->caption, c.caption ? QString::fromUtf8(c.caption) : QString()) << c.name;
+    const ControlEntry *entry = CourseWindowTable::find(QString::fromUtf8(c.name));
+    ASSERT_NE(entry, nullptr) << c.name;
+    EXPECT_EQ(entry->toolTip, c.toolTip ? QString::fromUtf8(c.toolTip) : QString()) << c.name;
+    EXPECT_EQ(entry->caption, c.caption ? QString::fromUtf8(c.caption) : QString()) << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -61,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CourseWindowTableTest, NamesAreUniqueExceptTheFieldLabelsAndParentsComeFirst)
 {
     QSet<QString> seen;
-    for (const ControlSpec &c : CourseWindowTable::controls()) {
+    for (const ControlEntry &c : CourseWindowTable::controls()) {
         if (!c.parent.isEmpty()) {
             EXPECT_TRUE(seen.contains(c.parent)) << c.name.toStdString() << " before its parent";
         }
@@ -76,7 +76,7 @@ TEST(CourseWindowTableTest, NamesAreUniqueExceptTheFieldLabelsAndParentsComeFirs
 TEST(CourseWindowTableTest, ControlsOfTheWindowStayInsideIt)
 {
     const QRect window(0, 0, CourseWindowTable::kWidth, CourseWindowTable::kHeight);
-    for (const ControlSpec &c : CourseWindowTable::controls()) {
+    for (const ControlEntry &c : CourseWindowTable::controls()) {
         if (c.parent.isEmpty() || c.parent == u"barre") {
             EXPECT_TRUE(window.contains(c.rect)) << c.name.toStdString();
         }
@@ -106,24 +106,24 @@ TEST(CourseWindowTableTest, PageAreaSitsBetweenTheBandsAgainstTheRightEdge)
 
 TEST(CourseWindowTableTest, InitialStates)
 {
-    const auto spec = [](const char *name) { return *CourseWindowTable::find(QString::fromLatin1(name)); };
+    const auto entry = [](const char *name) { return *CourseWindowTable::find(QString::fromLatin1(name)); };
     for (const char *name : {"avant", "apres"}) {
-        EXPECT_FALSE(spec(name).enabled) << name;
-        EXPECT_TRUE(spec(name).visible) << name;
+        EXPECT_FALSE(entry(name).enabled) << name;
+        EXPECT_TRUE(entry(name).visible) << name;
     }
     for (const char *name :
          {"avantcours", "suite", "btexo", "Label16", "VScroll1", "label15", "Framebase", "labelvorlane"}) {
-        EXPECT_FALSE(spec(name).visible) << name;
+        EXPECT_FALSE(entry(name).visible) << name;
     }
     for (const char *name :
          {"Command2", "command6", "Command3", "CommandIMPRIME", "Command14", "Command13"}) {
-        EXPECT_TRUE(spec(name).visible && spec(name).enabled) << name;
+        EXPECT_TRUE(entry(name).visible && entry(name).enabled) << name;
     }
-    EXPECT_EQ(spec("Command2").kind, ControlKind::ToolButton);
-    EXPECT_EQ(spec("Command2").parent, u"barre");
-    EXPECT_EQ(spec("Command13").kind, ControlKind::BandButton);
-    EXPECT_TRUE(spec("Command13").parent.isEmpty());
-    EXPECT_EQ(spec("Textitre").parent, u"Framebase");
+    EXPECT_EQ(entry("Command2").kind, ControlKind::ToolButton);
+    EXPECT_EQ(entry("Command2").parent, u"barre");
+    EXPECT_EQ(entry("Command13").kind, ControlKind::BandButton);
+    EXPECT_TRUE(entry("Command13").parent.isEmpty());
+    EXPECT_EQ(entry("Textitre").parent, u"Framebase");
 }
 
 struct TargetCase {
@@ -141,9 +141,9 @@ class ButtonTargetTest : public ::testing::TestWithParam<TargetCase> {};
 TEST_P(ButtonTargetTest, HandsItsTargetToTheDispatcher)
 {
     const TargetCase c = GetParam();
-    const ControlSpec *spec = CourseWindowTable::find(QString::fromLatin1(c.button));
-    ASSERT_NE(spec, nullptr);
-    const std::optional<QString> target = CourseWindowTable::navigationTarget(*spec, u"PA0044"_s);
+    const ControlEntry *entry = CourseWindowTable::find(QString::fromLatin1(c.button));
+    ASSERT_NE(entry, nullptr);
+    const std::optional<QString> target = CourseWindowTable::navigationTarget(*entry, u"PA0044"_s);
     if (c.target) {
         EXPECT_EQ(target, QString::fromLatin1(c.target));
     } else {
@@ -168,7 +168,7 @@ INSTANTIATE_TEST_SUITE_P(Buttons, ButtonTargetTest,
 
 TEST(CourseWindowTableTest, EveryButtonHasACommandAndTheOtherControlsNone)
 {
-    for (const ControlSpec &c : CourseWindowTable::controls()) {
+    for (const ControlEntry &c : CourseWindowTable::controls()) {
         const bool button = c.kind == ControlKind::ToolButton || c.kind == ControlKind::BandButton;
         EXPECT_EQ(c.command != int(CourseCommand::None), button) << c.name.toStdString();
         EXPECT_EQ(!c.target.isEmpty(), c.command == int(CourseCommand::Navigate)) << c.name.toStdString();

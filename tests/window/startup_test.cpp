@@ -206,7 +206,7 @@ TEST_P(ControlsTest, IsBuiltFromItsRow)
 {
     useBundledCourse();
     ASSERT_TRUE(start());
-    const ControlSpec &c = CourseWindowTable::controls()[GetParam().index];
+    const ControlEntry &c = CourseWindowTable::controls()[GetParam().index];
     QWidget *w = window->controls().widgetAt(GetParam().index);
     ASSERT_NE(w, nullptr) << c.name.toStdString();
     EXPECT_EQ(w->objectName(), c.name);

@@ -13,11 +13,11 @@ using C = CourseCommand;
 
 // The tool bar's buttons sit 5 pixels down in a 40-pixel bar; the bottom
 // band's in the 30-pixel band at y 570.
-std::vector<ControlSpec> makeControls()
+std::vector<ControlEntry> makeControls()
 {
     const auto button = [](const QString &name, Glyph glyph, const QString &toolTip, const QString &caption,
                            QRect rect, C command, const QString &target = {}) {
-        ControlSpec s;
+        ControlEntry s;
         s.name = name;
         s.kind = K::ToolButton;
         s.glyph = glyph;
@@ -31,33 +31,33 @@ std::vector<ControlSpec> makeControls()
     };
     const auto band = [&](const QString &name, Glyph glyph, const QString &toolTip, const QString &caption,
                           QRect rect, C command, const QString &target = {}) {
-        ControlSpec s = button(name, glyph, toolTip, caption, rect, command, target);
+        ControlEntry s = button(name, glyph, toolTip, caption, rect, command, target);
         s.kind = K::BandButton;
         s.parent.clear();
         return s;
     };
     const auto plain = [](const QString &name, K kind, QRect rect, const QString &parent = {}) {
-        ControlSpec s;
+        ControlEntry s;
         s.name = name;
         s.kind = kind;
         s.rect = rect;
         s.parent = parent;
         return s;
     };
-    const auto hidden = [](ControlSpec s) {
+    const auto hidden = [](ControlEntry s) {
         s.visible = false;
         return s;
     };
-    const auto disabled = [](ControlSpec s) {
+    const auto disabled = [](ControlEntry s) {
         s.enabled = false;
         return s;
     };
-    const auto captioned = [](ControlSpec s, const QString &caption) {
+    const auto captioned = [](ControlEntry s, const QString &caption) {
         s.caption = caption;
         return s;
     };
 
-    std::vector<ControlSpec> t;
+    std::vector<ControlEntry> t;
     // Bands, page frame (against the right edge, between the bands), body and
     // scroll bar, illustration (centred on the frame), video frame.
     t.push_back(plain(SurfaceNames::titleBand.toString(), K::Surface, {0, 40, 800, 60}));
@@ -95,7 +95,7 @@ std::vector<ControlSpec> makeControls()
                             {}, {8, 573, 30, 24}, C::ChapterPrevious)));
     t.push_back(hidden(band(u"suite"_s, Glyph::ChapterNext, u"Page suivante dans ce chapitre"_s, {},
                             {40, 573, 30, 24}, C::ChapterNext)));
-    ControlSpec btexo = plain(u"btexo"_s, K::Picture, {86, 576, 20, 20});
+    ControlEntry btexo = plain(u"btexo"_s, K::Picture, {86, 576, 20, 20});
     btexo.glyph = Glyph::Test;
     btexo.toolTip = u"Retrouver le test"_s;
     t.push_back(hidden(btexo));
@@ -134,22 +134,22 @@ std::vector<ControlSpec> makeControls()
 
 } // namespace
 
-const std::vector<ControlSpec> &CourseWindowTable::controls()
+const std::vector<ControlEntry> &CourseWindowTable::controls()
 {
-    static const std::vector<ControlSpec> table = makeControls();
+    static const std::vector<ControlEntry> table = makeControls();
     return table;
 }
 
-const ControlSpec *CourseWindowTable::find(const QString &name)
+const ControlEntry *CourseWindowTable::find(const QString &name)
 {
-    for (const ControlSpec &c : controls()) {
+    for (const ControlEntry &c : controls()) {
         if (c.name == name)
             return &c;
     }
     return nullptr;
 }
 
-std::optional<QString> CourseWindowTable::navigationTarget(const ControlSpec &control,
+std::optional<QString> CourseWindowTable::navigationTarget(const ControlEntry &control,
                                                            const QString &contentsTag)
 {
     switch (CourseCommand(control.command)) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/platform/controlspec.h"
+#include "core/platform/controlentry.h"
 
 #include <QString>
 #include <cstdint>
@@ -42,14 +42,14 @@ public:
     // the body and its scroll bar, the illustration, the video frame, the tool
     // bar and its buttons, the bottom band's controls, the progress strip and
     // the hidden frame of bound fields.
-    static const std::vector<ControlSpec> &controls();
+    static const std::vector<ControlEntry> &controls();
     // The row of that object name, or nullptr.
-    static const ControlSpec *find(const QString &name);
+    static const ControlEntry *find(const QString &name);
 
     // The target code a click on `control` hands to the dispatcher: its own
     // target for Navigate, `contentsTag` (Command2's Tag) for Contents;
     // nullopt for every other command.
-    static std::optional<QString> navigationTarget(const ControlSpec &control, const QString &contentsTag);
+    static std::optional<QString> navigationTarget(const ControlEntry &control, const QString &contentsTag);
     // The Index a chapter step asks for: currentOrder - 1 for
     // ChapterPrevious, + 1 for ChapterNext; nullopt for other commands.
     static std::optional<double> chapterStepOrder(CourseCommand command, std::int32_t currentOrder);

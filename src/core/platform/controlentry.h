@@ -51,7 +51,7 @@ enum class ControlKind {
 // One control of a window, as its table in core declares it; the ui builds the
 // widgets from the table in table order (a later row is drawn over an earlier
 // one) and sends the clicks of its buttons back with the row clicked.
-struct ControlSpec {
+struct ControlEntry {
     QString name; // object name
     ControlKind kind = ControlKind::Placeholder;
     std::optional<Glyph> glyph;
