@@ -72,6 +72,11 @@ constexpr bool kAddressSanitized = false;
 constexpr bool kAddressSanitized = false;
 #endif
 
+bool AccessReader::limitsMemory()
+{
+    return !kAddressSanitized;
+}
+
 AccessReader::Result AccessReader::run(const QStringList &arguments, const QString &tableName) const
 {
     Result result;
@@ -94,9 +99,6 @@ AccessReader::Result AccessReader::run(const QStringList &arguments, const QStri
     const rlim_t fileLimit = rlim_t(kMaxRowFileBytes);
     // Runs in the child between fork and exec: async-signal-safe calls only.
     helper.setChildProcessModifier([memoryLimit, fileLimit] {
-        // A helper built with AddressSanitizer cannot even start under an
-        // address-space limit (its shadow memory is reserved at start); such a
-        // build keeps only the time limit.
         if (!kAddressSanitized) {
             const rlimit memory{memoryLimit, memoryLimit};
             setrlimit(RLIMIT_AS, &memory);

@@ -64,6 +64,10 @@ public:
 
     // Text of an outcome, for diagnostics and test messages.
     static const char *outcomeName(Outcome outcome);
+    // False in a build with AddressSanitizer: its helper cannot start under an
+    // address-space limit (the shadow memory is reserved at start), so such a
+    // build keeps only the time limit.
+    static bool limitsMemory();
 
 private:
     Result run(const QStringList &arguments, const QString &tableName) const;
