@@ -144,6 +144,58 @@ TEST_F(SqliteStoreTest, LongTextComesBackWhole)
     EXPECT_EQ(body, longBody());
 }
 
+TEST_F(SqliteStoreTest, DeferredColumnsGiveTheSameValuesReadRowByRow)
+{
+    DataControl whole;
+    refreshed(whole);
+    DataControl deferred;
+    deferred.setDeferredColumns({u"FPC"_s, u"titre"_s});
+    refreshed(deferred);
+    ASSERT_EQ(deferred.rowCount(), whole.rowCount());
+    EXPECT_EQ(deferred.fieldNames(), whole.fieldNames());
+    // Nothing of a deferred column is held by the rows read at the refresh.
+    EXPECT_TRUE(deferred.rows().value(1, u"fpc").isEmpty());
+    // Every row, visited forwards then backwards (the last value read is kept).
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int i = 0; i < whole.rowCount(); ++i) {
+            const int row = pass == 0 ? i : whole.rowCount() - 1 - i;
+            ASSERT_TRUE(whole.setAbsolutePosition(row));
+            ASSERT_TRUE(deferred.setAbsolutePosition(row));
+            for (const QString &name : whole.fieldNames())
+                EXPECT_EQ(deferred.field(name), whole.field(name))
+                    << "row " << row << " " << name.toStdString();
+        }
+    }
+}
+
+TEST_F(SqliteStoreTest, DeferredValueFollowsWritesAndComesOnlyFromItsOwnDatabase)
+{
+    DataControl data;
+    data.setDeferredColumns({u"fpc"_s});
+    refreshed(data, false);
+    ASSERT_TRUE(data.setAbsolutePosition(2));
+    EXPECT_EQ(data.field(u"fpc"), u"Corps\r\n"_s);
+    ASSERT_TRUE(data.setField(u"fpc", u"Nouveau\r\n"_s));
+    EXPECT_EQ(data.field(u"fpc"), u"Nouveau\r\n"_s);
+    ASSERT_TRUE(data.setAbsolutePosition(1));
+    EXPECT_EQ(data.field(u"fpc"), longBody());
+
+    // A row removed since the refresh reads as the empty text.
+    runSql(dir.filePath(u"PcTs.sqlite"_s), {{u"DELETE FROM Cours WHERE rowid = 20"_s}});
+    ASSERT_TRUE(data.setAbsolutePosition(2));
+    EXPECT_EQ(data.field(u"fpc"), QString());
+
+    // Once the control is pointed at a database that cannot be opened, the rows
+    // read before stay, but their bodies are not looked up in another file.
+    QTemporaryDir other;
+    runSql(other.filePath(u"PcTs.sqlite"_s), {{u"CREATE TABLE Autre (x TEXT)"_s}});
+    data.setDatabaseName(other.filePath(u"PcTs"_s));
+    EXPECT_EQ(data.refresh(), StoreStatus::NoSuchTable);
+    ASSERT_TRUE(data.setAbsolutePosition(1));
+    EXPECT_EQ(data.field(u"titre"), QString::fromUtf8("Mécanique — ondes"));
+    EXPECT_EQ(data.field(u"fpc"), QString());
+}
+
 TEST_F(SqliteStoreTest, MovesByPositionAndFailedMovesKeepTheRow)
 {
     DataControl data;
@@ -396,9 +448,12 @@ TEST(SqliteTestTables, TableWithoutRowidIsReadButNotWritten)
     data.setDatabaseName(dir.filePath(u"T"_s));
     data.setRecordSource(u"Contenu"_s);
     data.setReadOnly(false);
+    // Without rowids nothing could be fetched later: the table is read whole.
+    data.setDeferredColumns({u"question"_s});
     ASSERT_EQ(data.refresh(), StoreStatus::Ok);
     ASSERT_EQ(data.rowCount(), 2);
     // Such a table is stored in key order.
+    EXPECT_EQ(data.rows().value(0, u"question"), u"a"_s);
     EXPECT_EQ(data.field(u"question"), u"a"_s);
     EXPECT_FALSE(data.setField(u"question", u"c"_s));
     EXPECT_EQ(data.field(u"question"), u"a"_s);

@@ -1,11 +1,15 @@
 #include "core/course/coursetable.h"
 
+#include "core/course/pagerecord.h"
+
 namespace vorlane {
 
 CourseOpener::Result CourseTable::open(const QString &databasePath)
 {
     m_control.setDatabaseName(databasePath);
     m_control.setRecordSource(QStringLiteral("Cours"));
+    // Start-up needs the keys of every page, a page's body only when it is shown.
+    m_control.setDeferredColumns({CoursField::fpc()});
     if (m_control.refresh() != StoreStatus::Ok)
         return Result::Unreadable;
     if (m_control.database().openRecordset(u"cours") != StoreStatus::Ok)

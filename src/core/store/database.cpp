@@ -125,7 +125,7 @@ StoreStatus Database::openRecordset(QStringView table) const
     return findTable(table).isEmpty() ? StoreStatus::NoSuchTable : StoreStatus::Ok;
 }
 
-TableRead Database::readTable(QStringView table) const
+TableRead Database::readTable(QStringView table, const QStringList &deferred) const
 {
     TableRead result;
     switch (m_kind) {
@@ -133,7 +133,7 @@ TableRead Database::readTable(QStringView table) const
         result.status = StoreStatus::NotRead;
         return result;
     case Kind::Sqlite:
-        return m_sqlite.readTable(table);
+        return m_sqlite.readTable(table, deferred);
     case Kind::Access:
         break;
     }
@@ -147,6 +147,13 @@ TableRead Database::readTable(QStringView table) const
     if (result.status == StoreStatus::Ok)
         result.rows = std::move(read.rows);
     return result;
+}
+
+std::optional<QString> Database::readField(QStringView table, qint64 rowId, QStringView field) const
+{
+    if (m_kind != Kind::Sqlite)
+        return std::nullopt;
+    return m_sqlite.readField(table, rowId, field);
 }
 
 std::optional<QString> Database::writeField(QStringView table, qint64 rowId, QStringView field,

@@ -66,8 +66,12 @@ public:
 
     // Every row of the table, in stored order (SQLite: rowid order; Access: the
     // order libmdb returns). The status says why nothing was read: NotRead
-    // (closed), NoSuchTable, Unreadable.
-    TableRead readTable(QStringView table) const;
+    // (closed), NoSuchTable, Unreadable. SQLite leaves the `deferred` columns
+    // unread (see SqliteFile::readTable); an Access file is read whole.
+    TableRead readTable(QStringView table, const QStringList &deferred = {}) const;
+    // One field of a SQLite row by rowid (SqliteFile::readField); std::nullopt
+    // for Access files and closed databases.
+    std::optional<QString> readField(QStringView table, qint64 rowId, QStringView field) const;
 
     // Writes one field of the SQLite row with that rowid at once; see
     // SqliteFile::writeField. std::nullopt for Access files and read-only or

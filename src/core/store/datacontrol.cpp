@@ -56,10 +56,11 @@ StoreStatus DataControl::refresh()
         if (opened != StoreStatus::Ok)
             return m_status = opened;
     }
-    TableRead read = m_database.readTable(m_recordSource);
+    TableRead read = m_database.readTable(m_recordSource, m_deferredColumns);
     if (read.status != StoreStatus::Ok)
         return m_status = read.status;
     m_rows = std::move(read.rows);
+    m_lastDeferred = {};
     m_rowsPath = m_database.path();
     m_position = m_rows.rowCount() > 0 ? 0 : -1;
     return m_status = StoreStatus::Ok;
@@ -85,7 +86,19 @@ bool DataControl::setAbsolutePosition(int position)
 
 QString DataControl::field(QStringView name) const
 {
-    return m_rows.value(m_position, name);
+    const int column = m_rows.columnIndex(name);
+    if (!m_rows.isDeferred(column))
+        return m_rows.value(m_position, name);
+    if (m_lastDeferred.row == m_position && m_lastDeferred.column == column)
+        return m_lastDeferred.text;
+    const std::optional<qint64> rowId = m_rows.rowId(m_position);
+    // Only the database the rows came from can give a row's value.
+    if (!rowId || m_database.path() != m_rowsPath)
+        return QString();
+    const std::optional<QString> text =
+        m_database.readField(m_rows.tableName(), *rowId, m_rows.columns()[column]);
+    m_lastDeferred = {m_position, column, text.value_or(QString())};
+    return m_lastDeferred.text;
 }
 
 bool DataControl::hasField(QStringView name) const
@@ -106,6 +119,8 @@ bool DataControl::setField(QStringView name, const QString &text)
     if (!stored)
         return false;
     m_rows.setCell(m_position, column, *stored);
+    if (m_lastDeferred.row == m_position && m_lastDeferred.column == column)
+        m_lastDeferred.text = *stored;
     return true;
 }
 

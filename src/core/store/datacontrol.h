@@ -41,6 +41,11 @@ public:
     // The table to read ("Cours", "DESCRIPTION", "Contenu").
     void setRecordSource(const QString &table);
     const QString &recordSource() const { return m_recordSource; }
+    // Columns a SQLite refresh leaves unread (the course's page bodies): a value
+    // of theirs is read from the database, by the row's rowid, when field() asks
+    // for it, and the last one read is kept. An Access file is read whole.
+    void setDeferredColumns(const QStringList &columns) { m_deferredColumns = columns; }
+
     // True (the default) opens the database read-only; false opens a SQLite
     // database writable so that setField can write. Takes effect at the next
     // refresh, which then reopens the database.
@@ -70,7 +75,8 @@ public:
     bool hasField(QStringView name) const;
     // Field names as stored, in table order.
     QStringList fieldNames() const { return m_rows.columns(); }
-    // The rows read by the last successful refresh (all positions, for scans).
+    // The rows read by the last successful refresh (all positions, for scans);
+    // the cells of deferred columns are empty there.
     const TableRows &rows() const { return m_rows; }
 
     // Writes text into a field of the current row, at once; afterwards field()
@@ -89,6 +95,7 @@ public:
 private:
     QString m_databaseName;
     QString m_recordSource;
+    QStringList m_deferredColumns;
     bool m_readOnly = true;
 
     Database m_database;
@@ -99,6 +106,14 @@ private:
     TableRows m_rows;
     QString m_rowsPath; // file the rows were read from
     int m_position = -1;
+
+    // The last value read of a deferred column.
+    struct DeferredValue {
+        int row = -1;
+        int column = -1;
+        QString text;
+    };
+    mutable DeferredValue m_lastDeferred;
 };
 
 } // namespace vorlane

@@ -109,6 +109,14 @@ SqliteFile::SqliteFile()
 {
 }
 
+// The prepared query of readField, for one table and field.
+struct SqliteFile::PreparedRead {
+    QString table;
+    QString field;
+    bool yesNo = false;
+    QSqlQuery query;
+};
+
 SqliteFile::~SqliteFile()
 {
     close();
@@ -150,6 +158,7 @@ StoreStatus SqliteFile::open(const QString &path, bool writable)
 
 void SqliteFile::close()
 {
+    m_fieldRead.reset(); // a query must not outlive its connection
     if (!QSqlDatabase::contains(m_connection))
         return;
     {
@@ -189,7 +198,7 @@ QString SqliteFile::findTable(QStringView name) const
     return QString();
 }
 
-TableRead SqliteFile::readTable(QStringView name) const
+TableRead SqliteFile::readTable(QStringView name, const QStringList &deferred) const
 {
     TableRead result;
     if (!m_open) {
@@ -206,11 +215,31 @@ TableRead SqliteFile::readTable(QStringView name) const
         return result;
     }
 
-    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    // A deferred column is selected as NULL under its own name, so that the
+    // columns keep their order and names.
+    QString selected = u"*"_s;
+    std::vector<bool> isDeferred;
+    if (!deferred.isEmpty()) {
+        const QSqlRecord stored = db.record(table);
+        QStringList list;
+        for (int i = 0; i < stored.count(); ++i) {
+            const QString column = stored.fieldName(i);
+            const bool defer = deferred.contains(column, Qt::CaseInsensitive);
+            isDeferred.push_back(defer);
+            list.append(defer ? u"NULL AS "_s + quoted(column) : quoted(column));
+        }
+        if (!list.isEmpty())
+            selected = list.join(u", "_s);
+    }
+    QSqlQuery query(db);
     query.setForwardOnly(true);
     // Doubles as numbers, not as SQLite's own text of them.
     query.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
-    bool withRowIds = query.exec(u"SELECT rowid, * FROM "_s + quoted(table) + u" ORDER BY rowid"_s);
+    bool withRowIds =
+        query.exec(u"SELECT rowid, "_s + selected + u" FROM "_s + quoted(table) + u" ORDER BY rowid"_s);
+    if (!withRowIds)
+        isDeferred.clear(); // without rowids a value could not be fetched later
     if (!withRowIds && !query.exec(u"SELECT * FROM "_s + quoted(table))) {
         result.status = StoreStatus::Unreadable;
         return result;
@@ -225,6 +254,9 @@ TableRead SqliteFile::readTable(QStringView name) const
         yesNo.push_back(isYesNoField(table, record.fieldName(i)));
     }
     TableRows rows(table, columns);
+    for (std::size_t i = 0; i < isDeferred.size(); ++i)
+        if (isDeferred[i])
+            rows.setDeferred(int(i));
     QStringList values;
     while (query.next()) {
         values.clear();
@@ -243,6 +275,43 @@ TableRead SqliteFile::readTable(QStringView name) const
     result.status = StoreStatus::Ok;
     result.rows = std::move(rows);
     return result;
+}
+
+std::optional<QString> SqliteFile::readField(QStringView table, qint64 rowId, QStringView field) const
+{
+    if (!m_open)
+        return std::nullopt;
+    PreparedRead *read = m_fieldRead.get();
+    if (!read || read->table.compare(table, Qt::CaseInsensitive) != 0 ||
+        read->field.compare(field, Qt::CaseInsensitive) != 0) {
+        m_fieldRead.reset();
+        const QString storedTable = findTable(table);
+        if (storedTable.isEmpty())
+            return std::nullopt;
+        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+        const QSqlRecord columns = db.record(storedTable);
+        QString storedField;
+        for (int i = 0; i < columns.count() && storedField.isEmpty(); ++i)
+            if (columns.fieldName(i).compare(field, Qt::CaseInsensitive) == 0)
+                storedField = columns.fieldName(i);
+        if (storedField.isEmpty())
+            return std::nullopt;
+        auto prepared = std::make_unique<PreparedRead>(
+            PreparedRead{storedTable, storedField, isYesNoField(storedTable, storedField), QSqlQuery(db)});
+        prepared->query.setForwardOnly(true);
+        prepared->query.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
+        if (!prepared->query.prepare(u"SELECT "_s + quoted(storedField) + u" FROM "_s + quoted(storedTable) +
+                                     u" WHERE rowid = ?"_s))
+            return std::nullopt;
+        m_fieldRead = std::move(prepared);
+        read = m_fieldRead.get();
+    }
+    read->query.bindValue(0, rowId);
+    std::optional<QString> value;
+    if (read->query.exec() && read->query.next())
+        value = fieldText(read->query.value(0), read->yesNo);
+    read->query.finish();
+    return value;
 }
 
 std::optional<QString> SqliteFile::writeField(QStringView table, qint64 rowId, QStringView field,

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QStringView>
 #include <QVariantList>
+#include <memory>
 #include <optional>
 
 namespace vorlane {
@@ -51,7 +52,15 @@ public:
     // Every row in rowid order (a table without rowid: in the order SQLite
     // gives, and without rowids, so that it cannot be written).
     // NoSuchTable, or Unreadable when a query fails (damaged file).
-    TableRead readTable(QStringView name) const;
+    // The columns named in `deferred` (any letter case) are left unread when
+    // the table has rowids: their cells stay empty and are marked deferred, for
+    // readField to fetch one row's value when it is asked for.
+    TableRead readTable(QStringView name, const QStringList &deferred = {}) const;
+
+    // One field of the row with that rowid, as readTable gives it; std::nullopt
+    // when nothing is open, or the table, field or row does not exist. The query
+    // is prepared once per table and field and kept until the file is closed.
+    std::optional<QString> readField(QStringView table, qint64 rowId, QStringView field) const;
 
     // Writes text into one field of the row with that rowid, at once. SQLite's
     // column affinity applies (a numeric text in an INTEGER column is stored as a
@@ -78,7 +87,9 @@ public:
     bool insertRow(QStringView table, const QVariantList &values, QString *error = nullptr);
 
 private:
+    struct PreparedRead;
     QString m_connection;
+    mutable std::unique_ptr<PreparedRead> m_fieldRead;
     QString m_path;
     bool m_open = false;
     bool m_writable = false;

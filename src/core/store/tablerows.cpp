@@ -68,6 +68,19 @@ std::optional<qint64> TableRows::rowId(int row) const
     return m_rowIds[std::size_t(row)];
 }
 
+void TableRows::setDeferred(int column)
+{
+    if (column < 0 || column >= columnCount())
+        return;
+    m_deferred.resize(std::size_t(columnCount()), false);
+    m_deferred[std::size_t(column)] = true;
+}
+
+bool TableRows::isDeferred(int column) const
+{
+    return column >= 0 && std::size_t(column) < m_deferred.size() && m_deferred[std::size_t(column)];
+}
+
 bool TableRows::setCell(int row, int column, const QString &value)
 {
     if (row < 0 || row >= m_rowCount || column < 0 || column >= columnCount())

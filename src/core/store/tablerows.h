@@ -46,6 +46,11 @@ public:
     // SQLite rowid of a row; none when the table has no rowids or the row does not exist.
     std::optional<qint64> rowId(int row) const;
 
+    // A deferred column was left unread: its cells are empty until the caller
+    // fetches a row's value from the database (by its rowid).
+    void setDeferred(int column);
+    bool isDeferred(int column) const;
+
     // Replaces one cell (after a write to the database); false when out of range.
     bool setCell(int row, int column, const QString &value);
 
@@ -55,6 +60,7 @@ private:
     QHash<QString, int> m_columnByFoldedName;
     std::vector<QString> m_cells; // row-major, rowCount x columnCount
     std::vector<qint64> m_rowIds;
+    std::vector<bool> m_deferred; // by column; empty when none is
     int m_rowCount = 0;
 };
 
