@@ -104,3 +104,37 @@ TEST(RasterRender, EmptyBodyHasNoPicture)
     EXPECT_FALSE(MarkupRender::picture(u""_s, MarkupRenderOptions{}, &error));
     EXPECT_FALSE(error.isEmpty());
 }
+
+TEST(RasterRender, TitleBandsRepaintedOverThemselvesAreDrawnOnce)
+{
+    RasterPage p;
+    auto *titre = static_cast<RasterSurface *>(&p.host.addSurface(
+        std::make_unique<RasterSurface>(u"titre"_s, 600, 60, 1.0, std::make_shared<TestMetrics>())));
+    auto *bastitre = static_cast<RasterSurface *>(&p.host.addSurface(
+        std::make_unique<RasterSurface>(u"bastitre"_s, 600, 30, 1.0, std::make_shared<TestMetrics>())));
+    auto pixels = [&] { return std::pair{titre->image().copy(), bastitre->image().copy()}; };
+
+    QString body;
+    for (int i = 0; i < 5000; ++i)
+        body += u"##DGFOND2\r\n"_s;
+    p.render(body);
+    const auto once = pixels();
+    EXPECT_EQ(once.first.pixelColor(10, 0), QColor(255, 225, 195));
+    // The first paint resizes and draws 61 lines on titre; the 4,999 others leave it alone.
+    const quint64 afterFirstBody = titre->changeCount();
+    EXPECT_LT(afterFirstBody, 100u);
+
+    // Something drawn on a band in between: the next paint draws it over.
+    titre->line(0, 0, 9000, 900, Qt::black, LineStyle::Fill);
+    p.render(u"##DGFOND2\r\n"_s);
+    EXPECT_EQ(pixels().first, once.first);
+    EXPECT_GT(titre->changeCount(), afterFirstBody + 60);
+
+    // Another style, and another pen, are paints of their own.
+    p.render(u"##DGFOND3\r\n"_s);
+    EXPECT_EQ(titre->image().pixelColor(10, 0), QColor(255, 255, 195));
+    const quint64 beforePen = titre->changeCount();
+    titre->setDrawWidth(3);
+    p.render(u"##DGFOND3\r\n"_s);
+    EXPECT_GT(titre->changeCount(), beforePen);
+}

@@ -356,6 +356,33 @@ TEST(RasterSurface, ResizingKeepsWhatWasDrawn)
     EXPECT_TRUE(isWhite(s.image(), 5, 10));
 }
 
+TEST(RasterSurface, SizesSetInARowActAsIfEachWereApplied)
+{
+    RasterSurface s(u"PictureTEXTE"_s, 50, 50, 1);
+    s.line(0, 0, 15 * 49, 15 * 49, Qt::red, LineStyle::Fill);
+    // Narrower and lower, then back to the same size, nothing shown between: what
+    // the small size cut off is white.
+    ASSERT_TRUE(s.setWidth(20));
+    ASSERT_TRUE(s.setHeight(40));
+    ASSERT_TRUE(s.setWidth(50));
+    ASSERT_TRUE(s.setHeight(50));
+    EXPECT_EQ(s.image().size(), QSize(50, 50));
+    EXPECT_EQ(count(s.image(), 0xFF0000), 20 * 40);
+    EXPECT_TRUE(isWhite(s.image(), 20, 0));
+    EXPECT_TRUE(isWhite(s.image(), 0, 40));
+
+    // A thousand growths in a row (a page of PLOUF): one image, the drawing on top.
+    for (int i = 1; i <= 1000; ++i)
+        ASSERT_TRUE(s.setHeight(50 + i));
+    EXPECT_EQ(s.image().size(), QSize(50, 1050));
+    EXPECT_EQ(count(s.image(), 0xFF0000), 20 * 40);
+    EXPECT_TRUE(isWhite(s.image(), 49, 1049));
+    // Drawing after a change of size draws on the new image.
+    ASSERT_TRUE(s.setHeight(2000));
+    s.line(0, 15 * 1999, 15 * 9, 15 * 1999, Qt::blue, LineStyle::Line);
+    EXPECT_EQ(rgb(s.image(), 5, 1999), 0x0000FFu);
+}
+
 TEST(RasterSurface, HeightIsCappedInTheImageOnly)
 {
     for (int r : {1, 2}) {

@@ -4,6 +4,7 @@
 #include "core/render/surfacenames.h"
 #include "core/surface/twips.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vorlane {
@@ -63,12 +64,24 @@ QColor lowerColour(int style, int j)
     }
 }
 
+// What a band paint depends on besides the band's size: the style and the pen.
+int paintKey(const DrawingSurface &surface, int style)
+{
+    return style + 5 * (surface.drawMode() + 17 * std::min(surface.drawWidth(), 1 << 20));
+}
+
 } // namespace
 
 void TitleBand::PaintTitleBand(RenderHost &host, int style)
 {
     DrawingSurface *titre = host.surface(SurfaceNames::titleBand.toString());
     DrawingSurface *bastitre = host.surface(SurfaceNames::bottomBand.toString());
+    // The same bands painted again over themselves, with nothing drawn on them
+    // since, change no pixel: a body that repeats the command thousands of
+    // times costs no more than one.
+    if (titre && bastitre && titre->unchangedSinceWholePaint(paintKey(*titre, style)) &&
+        bastitre->unchangedSinceWholePaint(paintKey(*bastitre, style)))
+        return;
     const SavedPosition keepTitre(titre);
     const SavedPosition keepBastitre(bastitre);
     if (titre) {
@@ -89,6 +102,10 @@ void TitleBand::PaintTitleBand(RenderHost &host, int style)
         for (int j = 30; j >= 0; --j)
             bastitre->line(0, kTwipsPerPixel * j, bastitre->scaleWidth(), kTwipsPerPixel * j,
                            lowerColour(style, j));
+    }
+    if (titre && bastitre) {
+        titre->noteWholePaint(paintKey(*titre, style));
+        bastitre->noteWholePaint(paintKey(*bastitre, style));
     }
 }
 

@@ -135,6 +135,21 @@ public:
     virtual bool setHeight(double px) = 0;
     virtual bool setWidth(double px) = 0;
 
+    // A number that changes whenever what the surface shows (its pixels or its
+    // size) may have changed; none for a surface where every operation counts
+    // (a trace keeps each one).
+    virtual std::optional<quint64> revision() const { return std::nullopt; }
+    // For a caller that paints the whole surface over: it notes its paint (a key
+    // of its own, such as a style) once done, and may skip a later paint with the
+    // same key while the surface has not changed since, for it would change no
+    // pixel.
+    void noteWholePaint(int key) { m_wholePaint = {key, revision()}; }
+    bool unchangedSinceWholePaint(int key) const
+    {
+        const std::optional<quint64> now = revision();
+        return now && m_wholePaint.revision == now && m_wholePaint.key == key;
+    }
+
 protected:
     FontSpec m_font;
     QColor m_foreColor = Qt::black;
@@ -142,6 +157,13 @@ protected:
     double m_currentY = 0;
     int m_drawWidth = 1;
     int m_drawMode = DrawModeCopyPen;
+
+private:
+    struct WholePaint {
+        int key = 0;
+        std::optional<quint64> revision;
+    };
+    WholePaint m_wholePaint;
 };
 
 } // namespace vorlane

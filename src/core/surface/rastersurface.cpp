@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 namespace vorlane {
 
@@ -20,6 +21,19 @@ qreal validRatio(qreal r)
 int devicePixels(double logical, qreal ratio)
 {
     return int(std::ceil(logical * ratio - 1e-9));
+}
+
+// Paints white everything of the image outside its top left keptW x keptH pixels.
+void whiten(QImage &image, int keptW, int keptH)
+{
+    keptW = std::max(keptW, 0);
+    keptH = std::max(keptH, 0);
+    const int w = image.width();
+    for (int y = 0; y < image.height(); ++y) {
+        const int from = y < keptH ? keptW : 0;
+        if (from < w)
+            std::memset(image.scanLine(y) + qsizetype(from) * 4, 0xff, size_t(w - from) * 4);
+    }
 }
 } // namespace
 
@@ -49,12 +63,26 @@ double RasterSurface::backedHeight() const
     return std::min({m_height, kMaxHeight, byBytes});
 }
 
-void RasterSurface::reallocate()
+void RasterSurface::realize() const
+{
+    if (m_resized) {
+        m_resized = false;
+        reallocate();
+    }
+}
+
+void RasterSurface::reallocate() const
 {
     const int w = devicePixels(backedWidth(), m_dpr);
     const int h = devicePixels(backedHeight(), m_dpr);
-    if (w == m_image.width() && h == m_image.height())
+    // What was drawn survives only where every size set since covered it.
+    const int keptW = std::min({w, m_image.width(), m_keptWidth});
+    const int keptH = std::min({h, m_image.height(), m_keptHeight});
+    m_keptWidth = m_keptHeight = std::numeric_limits<int>::max();
+    if (w == m_image.width() && h == m_image.height()) {
+        whiten(m_image, keptW, keptH);
         return;
+    }
     if (w <= 0 || h <= 0) {
         m_image = QImage();
         return;
@@ -63,14 +91,18 @@ void RasterSurface::reallocate()
     if (next.isNull())
         return; // no memory for it: keep drawing on what there is
     next.setDevicePixelRatio(m_dpr);
-    next.fill(Qt::white);
-    if (!m_image.isNull()) {
-        const int rows = std::min(h, m_image.height());
-        const qsizetype bytes = qsizetype(std::min(w, m_image.width())) * 4;
-        for (int y = 0; y < rows; ++y)
-            std::memcpy(next.scanLine(y), m_image.constScanLine(y), size_t(bytes));
-    }
+    const qsizetype bytes = qsizetype(std::max(keptW, 0)) * 4;
+    for (int y = 0; y < std::max(keptH, 0); ++y)
+        std::memcpy(next.scanLine(y), m_image.constScanLine(y), size_t(bytes));
+    whiten(next, keptW, keptH);
     m_image = std::move(next);
+}
+
+void RasterSurface::noteSize()
+{
+    m_resized = true;
+    m_keptWidth = std::min(m_keptWidth, devicePixels(backedWidth(), m_dpr));
+    m_keptHeight = std::min(m_keptHeight, devicePixels(backedHeight(), m_dpr));
 }
 
 void RasterSurface::changed(SurfaceChange change)
@@ -85,7 +117,7 @@ bool RasterSurface::setHeight(double px)
     if (!validSize(px))
         return false;
     m_height = px;
-    reallocate();
+    noteSize();
     changed(SurfaceChange::Resized);
     return true;
 }
@@ -95,7 +127,7 @@ bool RasterSurface::setWidth(double px)
     if (!validSize(px))
         return false;
     m_width = px;
-    reallocate();
+    noteSize();
     changed(SurfaceChange::Resized);
     return true;
 }
@@ -105,6 +137,7 @@ void RasterSurface::setDevicePixelRatio(qreal ratio)
     ratio = validRatio(ratio);
     if (ratio == m_dpr)
         return;
+    realize();
     const QImage old = m_image;
     m_dpr = ratio;
     m_image = QImage();
@@ -134,6 +167,7 @@ void RasterSurface::markBehind(double x, double y, double w, double h)
 
 void RasterSurface::clear()
 {
+    realize();
     if (!m_image.isNull())
         m_image.fill(Qt::white);
     m_currentX = 0;
@@ -148,6 +182,7 @@ void RasterSurface::refresh()
 
 QPainter *RasterSurface::beginPaint()
 {
+    realize();
     if (m_image.isNull() || !m_painter.begin(&m_image))
         return nullptr;
     return &m_painter;
@@ -161,6 +196,7 @@ void RasterSurface::endPaint()
 
 QRectF RasterSurface::paintArea() const
 {
+    realize();
     if (m_image.isNull())
         return {};
     return QRectF(0, 0, m_image.width() / m_dpr, m_image.height() / m_dpr);

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <functional>
+#include <limits>
 
 namespace vorlane {
 
@@ -45,8 +46,13 @@ public:
                   std::shared_ptr<const TextMeasurer> measurer = nullptr);
     ~RasterSurface() override;
 
-    const QImage &image() const { return m_image; }
+    const QImage &image() const
+    {
+        realize();
+        return m_image;
+    }
     quint64 changeCount() const { return m_changes; }
+    std::optional<quint64> revision() const override { return m_changes; }
     void setChangeCallback(std::function<void(SurfaceChange)> callback) { m_onChange = std::move(callback); }
 
     qreal devicePixelRatio() const { return m_dpr; }
@@ -75,10 +81,20 @@ protected:
 
 private:
     double backedWidth() const;
-    void reallocate();
+    // The image follows a new size only when it is next drawn on or shown, so
+    // that a body that changes the height many times in a row (PLOUF) copies the
+    // image once, not at every change.
+    void realize() const;
+    void reallocate() const;
+    void noteSize();
     void changed(SurfaceChange change);
 
-    QImage m_image;
+    mutable QImage m_image;
+    mutable bool m_resized = false; // the size changed since the image was made
+    // The smallest size in device pixels set since then: what lies beyond it
+    // turns white, as if each size had been applied at once.
+    mutable int m_keptWidth = std::numeric_limits<int>::max();
+    mutable int m_keptHeight = std::numeric_limits<int>::max();
     QPainter m_painter;
     double m_width = 0;
     double m_height = 0;
