@@ -66,7 +66,7 @@ TEST_F(PictureCacheTest, AFileReplacedOnDiskIsReadAgain)
     EXPECT_EQ(cache.size(), 1);
 }
 
-TEST_F(PictureCacheTest, MissingOrDamagedFilesAreNoPictureAndAreTriedAgain)
+TEST_F(PictureCacheTest, MissingOrDamagedFilesAreNoPictureUntilTheyChange)
 {
     PictureCache cache;
     EXPECT_FALSE(cache.load(QString()));
@@ -79,7 +79,9 @@ TEST_F(PictureCacheTest, MissingOrDamagedFilesAreNoPictureAndAreTriedAgain)
         f.write("\x89PNG not really");
     }
     EXPECT_FALSE(cache.load(damaged));
-    EXPECT_EQ(cache.size(), 0);
+    EXPECT_FALSE(cache.load(damaged));
+    // Only the damaged file is kept (as no picture): the others are no files.
+    EXPECT_EQ(cache.size(), 1);
     // Once mended, it is read.
     writePicture(QStringLiteral("abime.png"), 5, 5, Qt::red, tuesday);
     EXPECT_TRUE(cache.load(damaged));

@@ -44,7 +44,7 @@ DrawingSurface *OffscreenHost::surface(const QString &name)
 
 std::optional<Picture> OffscreenHost::dataPicture(const QString &name)
 {
-    return DataPictures::loadFrom(m_dataFolder, name);
+    return m_pictures.load(DataPictures::find(m_dataFolder, name));
 }
 
 std::optional<Picture> OffscreenHost::listIcon(int list, int index)

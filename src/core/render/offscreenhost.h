@@ -3,6 +3,7 @@
 #include "core/render/floatmenu.h"
 #include "core/render/imagelists.h"
 #include "core/render/linkelements.h"
+#include "core/render/picturecache.h"
 #include "core/render/renderhost.h"
 
 #include <QString>
@@ -54,6 +55,7 @@ private:
     TraceLog *m_trace;
     TestControls m_testControls;
     QString m_dataFolder;
+    PictureCache m_pictures;
     std::vector<std::unique_ptr<DrawingSurface>> m_surfaces;
     LinkElements m_links;
     FloatMenu m_menu;

@@ -6,6 +6,14 @@
 
 namespace vorlane {
 
+namespace {
+template <typename E>
+qint64 pixelBytes(const E &entry)
+{
+    return entry.picture ? entry.picture->image.sizeInBytes() : 0;
+}
+} // namespace
+
 std::optional<Picture> PictureCache::load(const QString &path)
 {
     if (path.isEmpty())
@@ -29,14 +37,12 @@ std::optional<Picture> PictureCache::load(const QString &path)
     }
 
     std::optional<Picture> picture = DataPictures::load(path);
-    if (!picture)
-        return std::nullopt;
-    m_entries.push_back(Entry{path, modified, fileSize, *picture});
+    m_entries.push_back(Entry{path, modified, fileSize, picture});
     qint64 bytes = 0;
     for (const Entry &e : m_entries)
-        bytes += e.picture.image.sizeInBytes();
+        bytes += pixelBytes(e);
     while (m_entries.size() > 1 && (int(m_entries.size()) > m_capacity || bytes > m_byteBudget)) {
-        bytes -= m_entries.front().picture.image.sizeInBytes();
+        bytes -= pixelBytes(m_entries.front());
         m_entries.erase(m_entries.begin());
     }
     return picture;

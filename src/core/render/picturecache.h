@@ -33,7 +33,7 @@ private:
         QString path;
         QDateTime modified;
         qint64 fileSize = 0;
-        Picture picture;
+        std::optional<Picture> picture; // none: the file is no readable picture
     };
 
     int m_capacity;
