@@ -77,16 +77,16 @@ void TraceLog::add(const char *op, std::initializer_list<std::pair<const char *,
             line += quote(c->name(QColor::HexRgb).toLower());
     }
     line += u'}';
-    m_lines.append(line);
+    m_text += line.toUtf8();
+    m_text += '\n';
 }
 
-QByteArray TraceLog::text() const
+QStringList TraceLog::lines() const
 {
-    QByteArray out;
-    for (const QString &l : m_lines) {
-        out += l.toUtf8();
-        out += '\n';
-    }
+    QStringList out;
+    for (const QByteArray &line : m_text.split('\n'))
+        if (!line.isEmpty())
+            out.append(QString::fromUtf8(line));
     return out;
 }
 

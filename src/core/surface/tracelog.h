@@ -23,16 +23,19 @@ class TraceLog {
 public:
     void add(const char *op, std::initializer_list<std::pair<const char *, TraceValue>> fields);
 
-    const QStringList &lines() const { return m_lines; }
+    // The records written so far, one per line.
+    QStringList lines() const;
     // Every line followed by "\n", in UTF-8.
-    QByteArray text() const;
-    void clear() { m_lines.clear(); }
+    const QByteArray &text() const { return m_text; }
+    void clear() { m_text.clear(); }
 
     static QString formatNumber(double value);
     static QString quote(const QString &text);
 
 private:
-    QStringList m_lines;
+    // Kept as the UTF-8 text itself: a trace of millions of records (a body that
+    // repeats a drawing command) takes a third of the memory of a list of lines.
+    QByteArray m_text;
 };
 
 } // namespace vorlane
