@@ -153,6 +153,20 @@ TEST_F(CourseKeyboardTest, CtrlPOpensThePrintButtonsMenu)
     EXPECT_TRUE(opened.startsWith(QString::fromUtf8("Imprimer"))) << opened.toStdString();
 }
 
+TEST_F(CourseKeyboardTest, CtrlFOpensTheSearch)
+{
+    startShown({coursePage(1, 1, 1)});
+    QString opened;
+    QTimer::singleShot(0, [&] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            opened = modal->objectName();
+            modal->close();
+        }
+    });
+    key(Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(opened, u"coordon");
+}
+
 TEST_F(CourseKeyboardTest, F1OpensTheHelp)
 {
     ASSERT_TRUE(QFile::copy(QStringLiteral(VORLANE_BIN_DIR "/PCTS.html"), file("PCTS.html")));
