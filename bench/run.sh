@@ -38,8 +38,35 @@ echo "anchor: the typical page of bench_render (88 lines):"
 figures "$bench/bench_render" --benchmark_filter='TypicalPageRaster/ratio_x10:10$'
 echo
 
-echo "== start-up to the first page drawn, 3,000 pages, in process (median of 5) =="
+echo "== start-up to the first page drawn, 3,000 pages, in process (Google Benchmark) =="
 figures "$bench/bench_startup" --benchmark_repetitions=1
+echo
+
+# One process per start: the probe's own CPU time from the QApplication to the end
+# of the first paint of the page area, the whole process's CPU time (time(1)) and
+# its peak resident set; the median of five runs of each.
+median() { sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
+startups() {
+  local runs="$work/runs" i
+  : >"$runs"
+  for i in 1 2 3 4 5; do
+    /usr/bin/time -f '%U %S %M' -o "$work/time" "$bench/bench_startprobe" "$@" >"$work/probe" || return 1
+    read -r probe rss <"$work/probe"
+    read -r user sys peak <"$work/time"
+    echo "$probe $(awk -v u="$user" -v s="$sys" 'BEGIN {print (u + s) * 1000}') $peak" >>"$runs"
+  done
+  echo "$(cut -d' ' -f1 "$runs" | median) $(cut -d' ' -f2 "$runs" | median) $(cut -d' ' -f3 "$runs" | median)"
+}
+echo "== start-up to the first page painted, one process per start (median of 5) =="
+read -r empty_probe empty_process empty_rss < <(startups --empty)
+echo "anchor: an empty 800 x 600 window painting a label: ${empty_probe} ms CPU from the QApplication, ${empty_process} ms CPU as a process, peak RSS $((empty_rss / 1024)) MB"
+for pages in 3000 30000; do
+  folder="$work/start-$pages"
+  "$bench/bench_startprobe" --generate "$pages" "$folder"
+  "$bench/bench_startprobe" --course "$folder" >/dev/null # the first start writes the page index cache
+  read -r probe process rss < <(startups --course "$folder")
+  echo "$pages pages: ${probe} ms CPU from the QApplication ($(awk -v a="$probe" -v b="$empty_probe" 'BEGIN {printf "%.2f", a / b}') x the anchor), ${process} ms CPU as a process ($(awk -v a="$process" -v b="$empty_process" 'BEGIN {printf "%.2f", a / b}') x), peak RSS $((rss / 1024)) MB"
+done
 echo
 
 echo "== evaluator: typical and pathological inputs (goal: every input under 50 ms) =="
@@ -49,4 +76,31 @@ echo
 if [ -x "$bench/bench_search" ]; then
   echo "== search over every page (beside grep -i -c -F over the same bodies) =="
   figures "$bench/bench_search"
+fi
+
+echo "== enormous bodies: 1 MB of one command repeated, drawn on raster surfaces (goal: under 1 s and 300 MB each) =="
+tool="$build/bin/vorlane-tool"
+if [ -x "$tool" ]; then
+  big="$work/bodies"
+  mkdir -p "$big"
+  repeat() { # NAME LINE: LINE with CR LF, repeated up to 1 MB
+    local line=$'\r\n' n
+    line="$2$line"
+    n=$(( 1048576 / ${#line} ))
+    for ((i = 0; i < n; i++)); do printf '%s' "$line"; done >"$big/$1"
+  }
+  repeat text 'Un texte ordinaire de physique sur une ligne¶'
+  repeat title-band '##DGFOND2'
+  repeat picture '##IXAonde.png'
+  repeat taller '##PLOUF'
+  repeat fraction '##FRACΔv#Δt'
+  repeat box '##RECT999999'
+  repeat link '##LIERTvoir la loi#PA0012'
+  head -c 1048574 /dev/zero | tr '\0' x >"$big/one-line" && printf '\r\n' >>"$big/one-line"
+  for body in text title-band picture taller fraction box link one-line; do
+    /usr/bin/time -f '%U %S %M' -o "$work/time" "$tool" render-markup --png "$work/body.png" \
+      --data "$(dirname "$0")/../sample/data" <"$big/$body" >/dev/null 2>&1 || true
+    read -r user sys peak <"$work/time"
+    echo "$body: $(awk -v u="$user" -v s="$sys" 'BEGIN {printf "%.2f", u + s}') s CPU, peak RSS $((peak / 1024)) MB (the whole tool, PNG written)"
+  done
 fi
