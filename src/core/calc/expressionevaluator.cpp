@@ -320,6 +320,11 @@ private:
     qsizetype m_gapEnd = 0;
 };
 
+bool isAsciiLetter(char16_t c)
+{
+    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+}
+
 bool isOperatorChar(char16_t c)
 {
     return c == u'+' || c == u'-' || c == u'*' || c == u'/' || c == u'^';
@@ -414,6 +419,20 @@ qsizetype findRightCut(const GapText &text, qsizetype from, RightCut &kind)
     return text.size();
 }
 
+// Whether the text holds only ASCII characters and no letter but the exponent's "E" and
+// "D": the spacing rewrites nothing in it, so a normal form of it is its own normal form
+// (the signs are folded and the plain numbers unwrapped to the end, and only spaces
+// are added).
+bool isPlain(QStringView text)
+{
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u > 0x7f || (isAsciiLetter(u) && u != u'E' && u != u'D'))
+            return false;
+    }
+    return true;
+}
+
 // The normal form of the window between two cuts, as it stands in the whole text:
 // `window` is the text from the left cut to the right cut. False, with `leftHolds` or
 // `rightHolds` false, when a cut does not hold for this window (the "(" or ")" it relies
@@ -436,13 +455,20 @@ bool normaliseWindow(const QString &window, LeftCut left, RightCut right, QStrin
         } else if (right == RightCut::Operator) {
             rightHolds = isNumberEnd(last);
         } else {
-            // The ")" after the number would look back past its digits and points,
-            // then one sign, for a "(" to take away.
+            // A ")" after the number would look back past its digits and points, then
+            // one sign, for a "(" to take away; spaces are gone by then.
             qsizetype k = out.size();
-            while (k > lead && (isDigit(out[k - 1]) || out[k - 1] == u'.'))
+            auto skipSpaces = [&]() {
+                while (k > lead && out[k - 1] == u' ')
+                    --k;
+            };
+            skipSpaces();
+            while (k > lead && (isDigit(out[k - 1]) || out[k - 1] == u'.' || out[k - 1] == u' '))
                 --k;
+            skipSpaces();
             if (k > lead && (out[k - 1] == u'+' || out[k - 1] == u'-'))
                 --k;
+            skipSpaces();
             rightHolds = k > lead && out[k - 1] != u'(';
         }
         rightHolds = rightHolds && noRewriteReaches(out, out.size());
@@ -484,11 +510,11 @@ bool normaliseAround(GapText &text, qsizetype start, qsizetype end, qsizetype &w
             continue;
         }
         // The window's new text must be its own normal form, so that the whole text
-        // is still equal to its normal form for the next change.
+        // is still equal to its normal form for the next change (a plain text is).
         QString again;
-        if (!normaliseWindow(leftKind == LeftCut::Operator ? piece.mid(1) : piece, leftKind, rightKind, again,
-                             leftHolds, rightHolds) ||
-            again != piece)
+        if (!isPlain(piece) && (!normaliseWindow(leftKind == LeftCut::Operator ? piece.mid(1) : piece,
+                                                 leftKind, rightKind, again, leftHolds, rightHolds) ||
+                                again != piece))
             return false;
         const qsizetype from = leftKind == LeftCut::Operator ? left - 1 : left;
         text.replace(from, right - from, piece);
@@ -502,6 +528,9 @@ void fail(EvalState &state)
 {
     state.error = EvalError::Impossible;
 }
+
+// ApplyOperators on a text already normalised.
+void applySpacedOperators(QString &text, EvalState &state);
 
 } // namespace
 
@@ -665,13 +694,15 @@ void ApplyFunctions(QString &text, EvalState &state)
 
 void ReduceParentheses(QString &text, EvalState &state)
 {
-    // Each group is replaced by its value and the text normalised again. The text is
-    // kept in a gap buffer and, once it is known to be its own normal form, only a
-    // window around the replaced group is normalised (normaliseAround): the groups are
-    // reduced from the last "(" backwards, so each step works near the previous one.
+    // Each group is replaced by its value and the whole text normalised again. The
+    // text is kept in a gap buffer and, while it is its own normal form, only a window
+    // around the replaced group is normalised (normaliseAround); the groups are reduced
+    // from the last "(" backwards, so each step works near the previous one. Normalising
+    // is not always idempotent (loose letters: "IINVNV" gives "IINV", which gives "II"), so
+    // the first step normalises the whole text and checks that a second pass keeps it.
     GapText buf(text);
     bool stable = false;                   // buf is its own normal form
-    bool unstable = false;                 // it was found not to be: the whole text is normalised each time
+    bool unstable = false;                 // a normal form was found that is not: no more windows
     qsizetype searchFrom = buf.size() - 1; // no "(" after it
     auto normaliseAll = [&]() {
         QString all = buf.toString();
@@ -706,7 +737,9 @@ void ReduceParentheses(QString &text, EvalState &state)
         if (hasFunction)
             break;
         NormaliseExpression(inner);
-        ApplyOperators(inner, state);
+        if (!isPlain(inner))
+            NormaliseExpression(inner); // as ApplyOperators does
+        applySpacedOperators(inner, state);
         if (state.error != EvalError::None)
             break;
         buf.replace(open, close - open + 1, inner);
@@ -723,6 +756,13 @@ void ReduceParentheses(QString &text, EvalState &state)
 void ApplyOperators(QString &text, EvalState &state)
 {
     NormaliseExpression(text);
+    applySpacedOperators(text, state);
+}
+
+namespace {
+
+void applySpacedOperators(QString &text, EvalState &state)
+{
     static constexpr char16_t operators[] = {u'^', u'/', u'*', u'-', u'+'};
     // Replacing an operation by its value never makes a new spaced operator (the value
     // has no space and takes the place of the two operands, which lie between spaces),
@@ -783,6 +823,8 @@ void ApplyOperators(QString &text, EvalState &state)
         }
     }
 }
+
+} // namespace
 
 EvalError EvaluateExpression(QString &text, AngleMode angleMode)
 {
