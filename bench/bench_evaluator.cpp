@@ -149,6 +149,17 @@ void BM_LeftNestedGroups(benchmark::State &state)
 }
 BENCHMARK(BM_LeftNestedGroups)->Unit(benchmark::kMillisecond);
 
+// (1E(1E( ... 1))): each group's value is the text of the group inside it with "1E" in
+// front, not a number, so every group holds all the groups inside it and its
+// evaluation rewrites a text as long as them: the work grows with the square of the
+// depth, the one family of inputs still over 50 ms at the longest.
+void BM_NestedTextValues(benchmark::State &state)
+{
+    const int depth = int(state.range(0));
+    evaluate(state, QStringLiteral("(1E").repeated(depth) + u'1' + QString(depth, u')'));
+}
+BENCHMARK(BM_NestedTextValues)->Arg(1000)->Arg((kMaxLength - 1) / 5)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 BENCHMARK_MAIN();
