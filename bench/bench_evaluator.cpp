@@ -115,6 +115,51 @@ void BM_Letters(benchmark::State &state)
 }
 BENCHMARK(BM_Letters)->Unit(benchmark::kMillisecond);
 
+// sin(sin(sin( ... 1))): one function per level, applied one level per cycle, so the
+// evaluation runs its 100 cycles over the whole text.
+void BM_NestedFunctions(benchmark::State &state)
+{
+    const int depth = (kMaxLength - 3) / 6;
+    evaluate(state, QStringLiteral("sin(").repeated(depth) + u'1' + QString(depth, u')'));
+}
+BENCHMARK(BM_NestedFunctions)->Unit(benchmark::kMillisecond);
+
+// cos(a)+cos(a)+...: functions whose argument never becomes a number; every cycle
+// finds nothing to do until the 100th.
+void BM_StuckFunctions(benchmark::State &state)
+{
+    evaluate(state, filled(QStringLiteral("cos(a)+"), QStringLiteral("1"), kMaxLength * 7 / 8));
+}
+BENCHMARK(BM_StuckFunctions)->Unit(benchmark::kMillisecond);
+
+// 2-(3*(2-(3*( ... 1)))): nested groups of every operator, whose values change sign
+// so that the signs around each reduced group are folded again.
+void BM_NestedMixedGroups(benchmark::State &state)
+{
+    const int depth = int(state.range(0));
+    evaluate(state, QStringLiteral("2-(3*(").repeated(depth) + u'1' + QString(2 * depth, u')'));
+}
+BENCHMARK(BM_NestedMixedGroups)->Arg(100)->Arg(2700)->Unit(benchmark::kMillisecond);
+
+// (((1+2)+3)+4)+...: the innermost group is the first one, its enclosing groups follow.
+void BM_LeftNestedGroups(benchmark::State &state)
+{
+    const int depth = (kMaxLength - 3) / 6;
+    evaluate(state, QString(depth, u'(') + u'1' + QStringLiteral("+1)").repeated(depth));
+}
+BENCHMARK(BM_LeftNestedGroups)->Unit(benchmark::kMillisecond);
+
+// (1E(1E( ... 1))): each group's value is the text of the group inside it with "1E" in
+// front, not a number, so every group holds all the groups inside it and its
+// evaluation rewrites a text as long as them: the work grows with the square of the
+// depth, the one family of inputs still over 50 ms at the longest.
+void BM_NestedTextValues(benchmark::State &state)
+{
+    const int depth = int(state.range(0));
+    evaluate(state, QStringLiteral("(1E").repeated(depth) + u'1' + QString(depth, u')'));
+}
+BENCHMARK(BM_NestedTextValues)->Arg(1000)->Arg((kMaxLength - 1) / 5)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 BENCHMARK_MAIN();

@@ -236,6 +236,42 @@ TEST(EvaluateExpression, LongTextsUpToTheSixteenBitLimit)
     EXPECT_EQ(EvaluateExpression(text, AngleMode::Degrees), EvalError::Impossible);
 }
 
+// Long inputs whose values are known from their arithmetic: each step rewrites only a
+// small part of a long text, so these check that the rest of the text is left as it
+// would be had the whole text been rewritten (the recorded evaluations are all short).
+TEST(EvaluateExpression, LongInputsGiveTheValuesOfTheirArithmetic)
+{
+    const struct {
+        QString expression;
+        QString result;
+    } cases[] = {
+        // (1+(1+( ... 1))): the innermost group first, 5,000 levels.
+        {QStringLiteral("(1+").repeated(5000) + u'1' + QString(5000, u')'), QStringLiteral("5001")},
+        // (((1+1)+1)+1)...: the first group is the innermost one.
+        {QString(5000, u'(') + u'1' + QStringLiteral("+1)").repeated(5000), QStringLiteral("5001")},
+        // -1-(-1-( ... 0)): every other value is -1, whose sign folds with the "-" before it.
+        {QStringLiteral("-1-(").repeated(4000) + u'0' + QString(4000, u')'), QStringLiteral("0")},
+        {QStringLiteral("-1-(").repeated(3999) + u'0' + QString(3999, u')'), QStringLiteral("-1")},
+        // (1*(1^(1*( ... 0)))): groups that hold other operators.
+        {QStringLiteral("(1*(1^").repeated(2000) + u'0' + QString(4000, u')'), QStringLiteral("1")},
+        // ((5)) around each group's value are dropped as the groups are reduced.
+        {QStringLiteral("((((1+2))))+").repeated(2000) + u'0', QStringLiteral("6000")},
+        // Values written side by side make one number.
+        {QStringLiteral("(1+1)(2+2)").repeated(1000), QStringLiteral("24").repeated(1000)},
+        // Operator chains, applied from the left.
+        {QStringLiteral("1+").repeated(8000) + u'1', QStringLiteral("8001")},
+        {QStringLiteral("1 - ").repeated(8000) + u'1', QStringLiteral("-7999")},
+        {QStringLiteral("1^").repeated(8000) + u'2', QStringLiteral("1")},
+        {QStringLiteral("2/2*").repeated(3000) + u'1', QStringLiteral("1")},
+    };
+    for (const auto &c : cases) {
+        QString text = c.expression;
+        EXPECT_EQ(EvaluateExpression(text, AngleMode::Degrees), EvalError::None)
+            << c.expression.left(40).toStdString();
+        EXPECT_EQ(text, c.result) << c.expression.left(40).toStdString();
+    }
+}
+
 TEST(CheckExpression, FindsDanglingOperatorsAndUnbalancedParentheses)
 {
     const std::pair<const char *, EvalError> cases[] = {

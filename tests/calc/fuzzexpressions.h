@@ -38,15 +38,27 @@ inline QString wellFormed(std::mt19937 &rng, int budget, int depth = 0)
             return f + (f.startsWith(u"inv") ? u'.' + QString::number(rng() % 10)
                                              : QString::number(rng() % 99 + 1));
         }
-        if (kind == 2)
-            return QStringLiteral("-") + QString::number(rng() % 50) + u'.' + QString::number(rng() % 10);
-        if (kind == 3)
-            return QString::number(rng() % 9 + 1) + QStringLiteral("E-") + QString::number(rng() % 5);
+        // The operands of "+" are evaluated in no set order (GCC takes the right one
+        // first, clang the left one): every draw is made in a statement of its own,
+        // in the order the recorded expressions were drawn in, so that the sequence
+        // is the same whatever the compiler.
+        if (kind == 2) {
+            const auto tenths = rng() % 10;
+            const auto units = rng() % 50;
+            return QStringLiteral("-") + QString::number(units) + u'.' + QString::number(tenths);
+        }
+        if (kind == 3) {
+            const auto exponent = rng() % 5;
+            const auto mantissa = rng() % 9 + 1;
+            return QString::number(mantissa) + QStringLiteral("E-") + QString::number(exponent);
+        }
         return QString::number(rng() % 20);
     };
     text += operand();
-    while (text.size() < budget)
-        text += QString::fromLatin1(Operators[rng() % Operators.size()]) + operand();
+    while (text.size() < budget) {
+        const QString right = operand();
+        text += QString::fromLatin1(Operators[rng() % Operators.size()]) + right;
+    }
     return text;
 }
 

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 #include <utility>
+#include <vector>
 
 namespace vorlane {
 
@@ -30,9 +31,13 @@ bool isCodeAt(QStringView t, qsizetype i)
 {
     if (i < 0 || i + 3 > t.size())
         return false;
-    const QStringView three = t.mid(i, 3);
-    for (const char16_t *code : FunctionCodes) {
-        if (three == QStringView(code))
+    const char16_t a = t[i].unicode();
+    if (a < u'C' || a > u'T') // the first letters of the codes lie from C to T
+        return false;
+    const char16_t b = t[i + 1].unicode();
+    const char16_t c = t[i + 2].unicode();
+    for (const auto &code : FunctionCodes) {
+        if (code[0] == a && code[1] == b && code[2] == c)
             return true;
     }
     return false;
@@ -217,10 +222,315 @@ bool computeOperator(QChar op, double left, double right, double &value)
     return std::isfinite(value);
 }
 
+// The text of an evaluation step as a gap buffer: the characters before and after an
+// edit point, with free room between them. A replacement moves the edit point to its
+// place (copying only the characters between the old and the new place) and writes
+// there, so a step costs what it rewrites and how far it is from the previous one,
+// not the length of the whole text as QString::replace would.
+class GapText {
+public:
+    explicit GapText(QStringView text) { assign(text); }
+
+    void assign(QStringView text)
+    {
+        m_buf.assign(text.utf16(), text.utf16() + text.size());
+        m_buf.resize(m_buf.size() + MinGap);
+        m_gapStart = text.size();
+        m_gapEnd = qsizetype(m_buf.size());
+    }
+
+    qsizetype size() const { return qsizetype(m_buf.size()) - (m_gapEnd - m_gapStart); }
+
+    char16_t at(qsizetype i) const { return i < m_gapStart ? m_buf[i] : m_buf[i + (m_gapEnd - m_gapStart)]; }
+
+    QString mid(qsizetype pos, qsizetype length) const
+    {
+        QString out(length, Qt::Uninitialized);
+        QChar *dst = out.data();
+        for (qsizetype k = 0; k < length; ++k)
+            dst[k] = QChar(at(pos + k));
+        return out;
+    }
+
+    QString toString() const { return mid(0, size()); }
+
+    // Replaces `length` characters at `pos` by `with`.
+    void replace(qsizetype pos, qsizetype length, QStringView with)
+    {
+        moveGap(pos + length);
+        m_gapStart = pos;
+        if (m_gapEnd - m_gapStart < with.size())
+            grow(with.size());
+        std::copy(with.utf16(), with.utf16() + with.size(), m_buf.begin() + m_gapStart);
+        m_gapStart += with.size();
+    }
+
+    qsizetype indexOf(char16_t c, qsizetype from) const
+    {
+        for (qsizetype i = std::max<qsizetype>(from, 0); i < size(); ++i) {
+            if (at(i) == c)
+                return i;
+        }
+        return -1;
+    }
+
+    qsizetype lastIndexOf(char16_t c, qsizetype from) const
+    {
+        for (qsizetype i = std::min(from, size() - 1); i >= 0; --i) {
+            if (at(i) == c)
+                return i;
+        }
+        return -1;
+    }
+
+    // First spaced operator " op " at or after `from`.
+    qsizetype indexOfSpaced(char16_t op, qsizetype from) const
+    {
+        for (qsizetype i = std::max<qsizetype>(from, 0); i + 2 < size(); ++i) {
+            if (at(i + 1) == op && at(i) == u' ' && at(i + 2) == u' ')
+                return i;
+        }
+        return -1;
+    }
+
+private:
+    static constexpr qsizetype MinGap = 64;
+
+    void moveGap(qsizetype pos)
+    {
+        const qsizetype gap = m_gapEnd - m_gapStart;
+        if (pos < m_gapStart) {
+            std::copy_backward(m_buf.begin() + pos, m_buf.begin() + m_gapStart, m_buf.begin() + m_gapEnd);
+        } else if (pos > m_gapStart) {
+            std::copy(m_buf.begin() + m_gapEnd, m_buf.begin() + pos + gap, m_buf.begin() + m_gapStart);
+        }
+        m_gapStart = pos;
+        m_gapEnd = pos + gap;
+    }
+
+    void grow(qsizetype needed)
+    {
+        const qsizetype extra = std::max<qsizetype>(needed + MinGap, qsizetype(m_buf.size()) / 2);
+        m_buf.insert(m_buf.begin() + m_gapEnd, std::size_t(extra), u'\0');
+        m_gapEnd += extra;
+    }
+
+    std::vector<char16_t> m_buf;
+    qsizetype m_gapStart = 0;
+    qsizetype m_gapEnd = 0;
+};
+
+bool isAsciiLetter(char16_t c)
+{
+    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+}
+
+bool isOperatorChar(char16_t c)
+{
+    return c == u'+' || c == u'-' || c == u'*' || c == u'/' || c == u'^';
+}
+
+bool isNumberEnd(char16_t c)
+{
+    return (c >= u'0' && c <= u'9') || c == u'.' || c == u')';
+}
+
+// Whether no rewrite of the spacing that starts before `pos` reaches `pos`, in a text
+// already in upper case whose character at `pos` is no letter. Codes and "LN" are
+// letters only, so they never reach past a character that is no letter; "INV" takes the
+// three characters after it: an "INV" among the last five characters before `pos`
+// (spaces are removed first, so they do not count) reaches it.
+template <typename Text>
+bool noRewriteReaches(const Text &text, qsizetype pos)
+{
+    char16_t last[5] = {};
+    int seen = 0;
+    for (qsizetype i = pos - 1; i >= 0 && seen < 5; --i) {
+        const char16_t c = QChar(text.at(i)).unicode();
+        if (c != u' ')
+            last[seen++] = c; // last[0] is the nearest
+    }
+    for (int k = 2; k < seen; ++k) {
+        if (last[k] == u'I' && last[k - 1] == u'N' && last[k - 2] == u'V')
+            return false;
+    }
+    return true;
+}
+
+// Where the normalisation of the text (NormaliseExpression) can be cut: the text before
+// a cut and the text after it are normalised each on its own, with no character of one
+// side changing what becomes of the other. A text that is already normalised (its own
+// normal form) keeps every part that a change does not reach, so after a change between
+// two cuts, normalising what lies between them gives the normal form of the whole text.
+// The kinds of cuts, found around the change:
+//  - the text's start or end;
+//  - before a "(" that stays (it is not around a plain number): signs do not pair
+//    across it and no ")" after it looks back past it;
+//  - before a spaced operator whose left neighbour is a digit, a point or ")": the
+//    window is normalised with a "0" in front, which plays the neighbour's part (a sign
+//    after it is an operator, no "(" before it);
+//  - after a ")" followed by ")", when the first one stays (it was not the end of a
+//    plain number in parentheses);
+//  - before a spaced operator that follows a digit, a point or ")" in the result;
+//  - before a digit or a point, when no "(" in the result can be taken away by a ")"
+//    closing a plain number that goes on after the cut: values written one after
+//    another make one long number ("(1+1)(2+2)" gives 24), which stays out of the window.
+// No cut is taken where an "INV" just before it would reach past it.
+enum class LeftCut { Start, Paren, Operator };
+enum class RightCut { End, Paren, Operator, Digit };
+
+qsizetype findLeftCut(const GapText &text, qsizetype from, LeftCut &kind)
+{
+    for (qsizetype i = from; i > 0; --i) {
+        const char16_t c = text.at(i);
+        if (c == u'(' && noRewriteReaches(text, i)) {
+            kind = LeftCut::Paren;
+            return i;
+        }
+        if (isOperatorChar(c) && i >= 2 && i + 1 < text.size() && text.at(i - 1) == u' ' &&
+            text.at(i + 1) == u' ' && isNumberEnd(text.at(i - 2)) && noRewriteReaches(text, i - 1)) {
+            kind = LeftCut::Operator;
+            return i;
+        }
+    }
+    kind = LeftCut::Start;
+    return 0;
+}
+
+qsizetype findRightCut(const GapText &text, qsizetype from, RightCut &kind)
+{
+    for (qsizetype j = from; j < text.size(); ++j) {
+        const char16_t c = text.at(j);
+        if (c == u')' && j + 1 < text.size() && text.at(j + 1) == u')' && noRewriteReaches(text, j + 1)) {
+            kind = RightCut::Paren;
+            return j + 1;
+        }
+        if (c == u' ' && j + 2 < text.size() && isOperatorChar(text.at(j + 1)) && text.at(j + 2) == u' ' &&
+            noRewriteReaches(text, j)) {
+            kind = RightCut::Operator;
+            return j;
+        }
+        if ((isDigit(c) || c == u'.') && noRewriteReaches(text, j)) {
+            kind = RightCut::Digit;
+            return j;
+        }
+    }
+    kind = RightCut::End;
+    return text.size();
+}
+
+// Whether the text holds only ASCII characters and no letter but the exponent's "E" and
+// "D": the spacing rewrites nothing in it, so a normal form of it is its own normal form
+// (the signs are folded and the plain numbers unwrapped to the end, and only spaces
+// are added).
+bool isPlain(QStringView text)
+{
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u > 0x7f || (isAsciiLetter(u) && u != u'E' && u != u'D'))
+            return false;
+    }
+    return true;
+}
+
+// The normal form of the window between two cuts, as it stands in the whole text:
+// `window` is the text from the left cut to the right cut. False, with `leftHolds` or
+// `rightHolds` false, when a cut does not hold for this window (the "(" or ")" it relies
+// on went, or what is left beside an operator is no longer the end of a number).
+bool normaliseWindow(const QString &window, LeftCut left, RightCut right, QString &piece, bool &leftHolds,
+                     bool &rightHolds)
+{
+    QString out = left == LeftCut::Operator ? u'0' + window : window;
+    NormaliseExpression(out);
+    // out is " ", the window's normal form and " " (with "0 " in front for an operator).
+    const qsizetype lead = left == LeftCut::Start ? 0 : left == LeftCut::Paren ? 1 : 2;
+    leftHolds = left == LeftCut::Start ||
+                out.startsWith(left == LeftCut::Paren ? QStringLiteral(" (") : QStringLiteral(" 0 "));
+    rightHolds = true;
+    if (right != RightCut::End) {
+        out.chop(1);
+        const char16_t last = out.size() > lead ? out.back().unicode() : u' ';
+        if (right == RightCut::Paren) {
+            rightHolds = last == u')';
+        } else if (right == RightCut::Operator) {
+            rightHolds = isNumberEnd(last);
+        } else {
+            // A ")" after the number would look back past its digits and points, then
+            // one sign, for a "(" to take away; spaces are gone by then.
+            qsizetype k = out.size();
+            auto skipSpaces = [&]() {
+                while (k > lead && out[k - 1] == u' ')
+                    --k;
+            };
+            skipSpaces();
+            while (k > lead && (isDigit(out[k - 1]) || out[k - 1] == u'.' || out[k - 1] == u' '))
+                --k;
+            skipSpaces();
+            if (k > lead && (out[k - 1] == u'+' || out[k - 1] == u'-'))
+                --k;
+            skipSpaces();
+            rightHolds = k > lead && out[k - 1] != u'(';
+        }
+        rightHolds = rightHolds && noRewriteReaches(out, out.size());
+    }
+    if (!leftHolds || !rightHolds)
+        return false;
+    piece = out.mid(lead);
+    return true;
+}
+
+// After `text`, a text equal to its own normal form, had the characters from `start` to
+// `end` replaced, gives it its normal form again by normalising only a window around the
+// change, and sets `windowEnd` to the end of that window in the new text. False when no
+// such window is found whose new text is its own normal form (the caller then
+// normalises the whole text).
+bool normaliseAround(GapText &text, qsizetype start, qsizetype end, qsizetype &windowEnd)
+{
+    LeftCut leftKind = LeftCut::Start;
+    RightCut rightKind = RightCut::End;
+    qsizetype left = findLeftCut(text, start - 1, leftKind);
+    qsizetype right = findRightCut(text, end, rightKind);
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        QString piece;
+        bool leftHolds = true;
+        bool rightHolds = true;
+        if (!normaliseWindow(text.mid(left, right - left), leftKind, rightKind, piece, leftHolds,
+                             rightHolds)) {
+            if (!leftHolds)
+                left = findLeftCut(text, left - 1, leftKind);
+            if (!rightHolds) {
+                qsizetype next = right + 1;
+                if (rightKind == RightCut::Paren)
+                    next = right;
+                while (rightKind == RightCut::Digit && next < text.size() &&
+                       (isDigit(text.at(next)) || text.at(next) == u'.'))
+                    ++next; // past the number
+                right = findRightCut(text, next, rightKind);
+            }
+            continue;
+        }
+        // The window's new text must be its own normal form, so that the whole text
+        // is still equal to its normal form for the next change (a plain text is).
+        QString again;
+        if (!isPlain(piece) && (!normaliseWindow(leftKind == LeftCut::Operator ? piece.mid(1) : piece,
+                                                 leftKind, rightKind, again, leftHolds, rightHolds) ||
+                                again != piece))
+            return false;
+        const qsizetype from = leftKind == LeftCut::Operator ? left - 1 : left;
+        text.replace(from, right - from, piece);
+        windowEnd = from + piece.size();
+        return true;
+    }
+    return false;
+}
+
 void fail(EvalState &state)
 {
     state.error = EvalError::Impossible;
 }
+
+// ApplyOperators on a text already normalised.
+void applySpacedOperators(QString &text, EvalState &state);
 
 } // namespace
 
@@ -384,68 +694,137 @@ void ApplyFunctions(QString &text, EvalState &state)
 
 void ReduceParentheses(QString &text, EvalState &state)
 {
+    // Each group is replaced by its value and the whole text normalised again. The
+    // text is kept in a gap buffer and, while it is its own normal form, only a window
+    // around the replaced group is normalised (normaliseAround); the groups are reduced
+    // from the last "(" backwards, so each step works near the previous one. Normalising
+    // is not always idempotent (loose letters: "IINVNV" gives "IINV", which gives "II"), so
+    // the first step normalises the whole text and checks that a second pass keeps it.
+    GapText buf(text);
+    bool stable = false;                   // buf is its own normal form
+    bool unstable = false;                 // a normal form was found that is not: no more windows
+    qsizetype searchFrom = buf.size() - 1; // no "(" after it
+    auto normaliseAll = [&]() {
+        QString all = buf.toString();
+        NormaliseExpression(all);
+        if (!unstable) {
+            QString again = all;
+            NormaliseExpression(again);
+            stable = again == all;
+            unstable = !stable;
+        }
+        buf.assign(all);
+        searchFrom = buf.size() - 1;
+    };
     while (state.openParenCount > 0) {
-        const qsizetype open = text.lastIndexOf(u'(');
+        const qsizetype open = buf.lastIndexOf(u'(', searchFrom);
         if (open < 0)
-            return;
-        const qsizetype close = text.indexOf(u')', open + 1);
+            break;
+        const qsizetype close = buf.indexOf(u')', open + 1);
         if (close < 0) {
             // A ")" before its "(" passes the count check but can never be reduced.
             fail(state);
-            return;
+            break;
         }
-        QString inner = text.mid(open + 1, close - open - 1);
+        QString inner = buf.mid(open + 1, close - open - 1);
+        bool hasFunction = false;
         for (const QChar c : std::as_const(inner)) {
-            if (c >= u'F' && c <= u'Y')
-                return; // a function code: functions go first
+            if (c >= u'F' && c <= u'Y') {
+                hasFunction = true; // a function code: functions go first
+                break;
+            }
         }
+        if (hasFunction)
+            break;
         NormaliseExpression(inner);
-        ApplyOperators(inner, state);
+        if (!isPlain(inner))
+            NormaliseExpression(inner); // as ApplyOperators does
+        applySpacedOperators(inner, state);
         if (state.error != EvalError::None)
-            return;
-        text.replace(open, close - open + 1, inner);
+            break;
+        buf.replace(open, close - open + 1, inner);
         --state.openParenCount;
-        NormaliseExpression(text);
+        qsizetype windowEnd = 0;
+        if (stable && normaliseAround(buf, open, open + inner.size(), windowEnd))
+            searchFrom = windowEnd - 1;
+        else
+            normaliseAll();
     }
+    text = buf.toString();
 }
 
 void ApplyOperators(QString &text, EvalState &state)
 {
     NormaliseExpression(text);
-    static const QString operators[] = {QStringLiteral(" ^ "), QStringLiteral(" / "), QStringLiteral(" * "),
-                                        QStringLiteral(" - "), QStringLiteral(" + ")};
+    applySpacedOperators(text, state);
+}
+
+namespace {
+
+void applySpacedOperators(QString &text, EvalState &state)
+{
+    static constexpr char16_t operators[] = {u'^', u'/', u'*', u'-', u'+'};
+    // Replacing an operation by its value never makes a new spaced operator (the value
+    // has no space and takes the place of the two operands, which lie between spaces),
+    // so each operator's leftmost occurrence is only searched for from where the
+    // previous search stopped: nothing before `from[k]` is operator k.
+    qsizetype from[5] = {2, 2, 2, 2, 2};
+    GapText buf(text);
     for (;;) {
         bool applied = false;
-        for (const QString &op : operators) {
-            const qsizetype at = text.indexOf(op, 2);
-            if (at < 0)
+        for (int k = 0; k < 5; ++k) {
+            const char16_t op = operators[k];
+            const qsizetype at = buf.indexOfSpaced(op, from[k]);
+            if (at < 0) {
+                from[k] = std::max<qsizetype>(2, buf.size());
                 continue;
-            const qsizetype previousSpace = text.lastIndexOf(u' ', at - 1);
+            }
+            from[k] = at;
+            const qsizetype previousSpace = buf.lastIndexOf(u' ', at - 1);
             const qsizetype rightStart = at + 3;
-            const qsizetype nextSpace = rightStart < text.size() ? text.indexOf(u' ', rightStart + 1) : -1;
+            const qsizetype nextSpace = rightStart < buf.size() ? buf.indexOf(u' ', rightStart + 1) : -1;
             if (previousSpace < 0 || nextSpace < 0) {
                 fail(state); // an operand search ran off the text
+                text = buf.toString();
                 return;
             }
             const qsizetype leftStart = previousSpace + 1;
-            const double left = DecimalRead(QStringView(text).mid(leftStart, at - leftStart));
-            const double right = DecimalRead(QStringView(text).mid(rightStart, nextSpace - rightStart));
+            const double left = DecimalRead(buf.mid(leftStart, at - leftStart));
+            const double right = DecimalRead(buf.mid(rightStart, nextSpace - rightStart));
             double value = 0;
-            if (!computeOperator(op[1], left, right, value)) {
+            if (!computeOperator(QChar(op), left, right, value)) {
                 fail(state);
+                text = buf.toString();
                 return;
             }
-            text.replace(leftStart, nextSpace - leftStart, valueText(value));
+            const QString valueString = valueText(value);
+            buf.replace(leftStart, nextSpace - leftStart, valueString);
+            // Positions before leftStart - 2 are unchanged; from there to the value's
+            // end no spaced operator can be; after it the text is shifted.
+            const qsizetype valueEnd = leftStart + valueString.size();
+            const qsizetype shift = valueString.size() - (nextSpace - leftStart);
+            for (qsizetype &f : from) {
+                if (f > nextSpace)
+                    f += shift;
+                else if (f > leftStart - 2)
+                    f = valueEnd;
+            }
             --state.operatorCount;
-            if (state.operatorCount < 1)
+            if (state.operatorCount < 1) {
+                text = buf.toString();
                 return;
+            }
             applied = true;
             break;
         }
-        if (!applied)
+        if (!applied) {
+            text = buf.toString();
             return;
+        }
     }
 }
+
+} // namespace
 
 EvalError EvaluateExpression(QString &text, AngleMode angleMode)
 {
@@ -462,12 +841,24 @@ EvalError EvaluateExpression(QString &text, AngleMode angleMode)
         return state.error;
 
     QString previous;
+    // A cycle's work depends only on the text it starts from (once the first test
+    // below is made) and on the counters; when both are as they were one cycle
+    // earlier, every later cycle repeats it and the evaluation ends as it does after
+    // the last cycle, with this text.
+    QString repeated;
+    EvalState repeatedState;
     for (int cycle = 1;; ++cycle) {
         if (cycle > 1 && text == previous)
             NormaliseExpression(text);
         previous = text;
         if (cycle > MaxCycles)
             return EvalError::Impossible;
+        if (cycle > 1 && text == repeated && state.openParenCount == repeatedState.openParenCount &&
+            state.functionCount == repeatedState.functionCount &&
+            state.operatorCount == repeatedState.operatorCount)
+            return EvalError::Impossible;
+        repeated = text;
+        repeatedState = state;
         if (state.functionCount > 0) {
             ApplyFunctions(text, state);
             if (state.error != EvalError::None)
