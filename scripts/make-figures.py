@@ -99,8 +99,13 @@ def circuit_rc():
     p.append(line(144, 125, 144, 155, width=3))
     p.append(line(156, 125, 156, 155, width=3))
     p.append(text(143, 120, "C", 14))
-    p.append(text(120, 168, "u", 12, "#1f5fbf"))
-    p.append(text(127, 168, "C", 9, "#1f5fbf"))
+    # The capacitor's voltage in the receptor convention: against the current,
+    # which runs from right to left through C.
+    p.append(line(132, 160, 168, 160, "#1f5fbf", 2))
+    p.append(line(161, 155, 168, 160, "#1f5fbf", 2))
+    p.append(line(161, 165, 168, 160, "#1f5fbf", 2))
+    p.append(text(172, 166, "u", 12, "#1f5fbf"))
+    p.append(text(179, 168, "C", 9, "#1f5fbf"))
     # The current's direction.
     p.append(line(190, 30, 200, 30, "#c0392b", 2))
     p.append(line(193, 25, 200, 30, "#c0392b", 2))
@@ -146,6 +151,33 @@ def titration():
     convert("titrage.gif", w, h, p)
 
 
+def charge_rc():
+    """u_C(t) = E (1 - exp(-t / tau)) while the capacitor charges, with tau and 5 tau."""
+    w, h = 360, 200
+    x0, y0 = 40, 170
+    tau = 50                       # pixels per time constant
+    top = 130                      # pixels for E
+    pts = [(x0 + x, y0 - top * (1 - math.exp(-x / tau))) for x in range(0, 300)]
+    p = arrow_axes(x0, y0, 350, 15, "t", "u")
+    p.append(text(x0 + 13, 19, "C", 9))
+    # The asymptote u_C = E.
+    p.append(line(x0, y0 - top, 340, y0 - top, "#888888"))
+    p.append(text(x0 - 16, y0 - top + 4, "E", 12))
+    # The tangent at the origin meets the asymptote at t = tau.
+    p.append(line(x0, y0, x0 + tau, y0 - top, "#1f5fbf"))
+    # 63 % of E at t = tau.
+    y63 = y0 - top * (1 - math.exp(-1))
+    p.append(line(x0, y63, x0 + tau, y63, "#888888"))
+    p.append(line(x0 + tau, y63, x0 + tau, y0, "#888888"))
+    p.append(text(x0 - 36, y63 + 4, "0,63 E", 10))
+    p.append(poly(pts, "#c0392b"))
+    p.append(line(x0 + 5 * tau, y0 - top, x0 + 5 * tau, y0, "#888888"))
+    p.append(text(x0 + tau - 3, y0 + 16, "τ", 12))
+    p.append(text(x0 + 5 * tau - 8, y0 + 16, "5τ", 12))
+    p.append(text(x0 + 2 * tau + 10, y0 - top + 30, "charge du condensateur", 11, "#444444"))
+    convert("chargerc.png", w, h, p)
+
+
 def decay():
     """N(t) = N0 exp(-t ln2 / t½), with the half-lives marked."""
     w, h = 360, 200
@@ -188,6 +220,7 @@ if __name__ == "__main__":
     wave()
     circuit_rc()
     titration()
+    charge_rc()
     decay()
     spring()
-    print("make-figures: 5 pictures in", DATA)
+    print("make-figures: 6 pictures in", DATA)

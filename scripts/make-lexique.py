@@ -199,14 +199,16 @@ def main():
                       {"titre": t["name"], "sommaire": group_pages[gi], "moteur": True,
                        "precedent": number - 1 in term_numbers, "suite": number + 1 in term_numbers}, body)
 
-    # Letter-group pages: two columns of links.
+    # Letter-group pages: two columns of links, read down the left column, then
+    # down the right one.
     for gi, group in enumerate(grouped):
         body = ["##DGFOND2", "##TITBARLexique", "##ALCE"] + title_lines("Lexique : " + group_name(group))
         body += ["##ALGA", "##PIY008", "##C002"]
-        for i in range(0, len(group), 2):
+        half = math.ceil(len(group) / 2)
+        for i in range(half):
             body += ["##POX020", "##LIERT%s#PA%04d" % (group[i]["name"], group[i]["number"])]
-            if i + 1 < len(group):
-                body += ["##POX310", "##LIERT%s#PA%04d" % (group[i + 1]["name"], group[i + 1]["number"])]
+            if i + half < len(group):
+                body += ["##POX310", "##LIERT%s#PA%04d" % (group[i + half]["name"], group[i + half]["number"])]
             body += ["\u00b6"]
         body += ["##PIY010", "##POX020", "##LIERTRetour au lexique#PA%04d" % TOC_PAGE, "\u00b6", "##C000"]
         page_file(group_pages[gi], "lexique-" + slug(group_name(group)),

@@ -6,19 +6,10 @@
 # Needs a build, xvfb, x11-utils, imagemagick and xdotool.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/xvfb.sh
 mkdir -p docs
-inner=$(mktemp)
-trap 'rm -f "$inner"' EXIT
-cat > "$inner" <<'INNER'
-#!/usr/bin/env bash
-set -eu
-find_window() {
-  for _ in $(seq 50); do
-    id=$(xwininfo -root -tree 2>/dev/null | awk -v t="\"$1" 'index($0, t) {print $1; exit}')
-    [ -n "$id" ] && { echo "$id"; return; }
-    sleep 0.2
-  done
-}
+export WORDS="${1:-condensateur charge}"
+in_xvfb <<'INNER'
 build/bin/vorlane &
 pid=$!
 main=$(find_window "Vorlane - Dorvance")
@@ -36,6 +27,4 @@ sleep 1.5
 import -window "$main" docs/search-highlight.png
 kill "$pid"
 INNER
-chmod +x "$inner"
-WORDS="${1:-condensateur charge}" xvfb-run -a -s "-screen 0 1024x768x24" "$inner"
 echo "screenshots: docs/search.png docs/search-highlight.png"

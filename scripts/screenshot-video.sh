@@ -6,28 +6,20 @@
 # and xvfb, x11-utils, xdotool and imagemagick.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-out=${1:-docs/video.png}
-mkdir -p "$(dirname "$out")"
-inner=$(mktemp)
-trap 'rm -f "$inner"' EXIT
-cat > "$inner" <<'INNER'
-#!/usr/bin/env bash
-set -eu
+source scripts/xvfb.sh
+OUT=${1:-docs/video.png}
+mkdir -p "$(dirname "$OUT")"
+export OUT VIDEO_DELAY=${VIDEO_DELAY:-1.6}
+in_xvfb <<'INNER'
 build/bin/vorlane &
 pid=$!
-for _ in $(seq 50); do
-  id=$(xwininfo -root -tree 2>/dev/null | awk '/"Vorlane - Dorvance/ {print $1; exit}')
-  [ -n "$id" ] && break
-  sleep 0.2
-done
+id=$(find_window "Vorlane - Dorvance")
 sleep 1
 click() { xdotool mousemove --window "$id" "$1" "$2" click 1; sleep "$3"; }
 click 230 20 1.5    # Physique: page 28
 click 234 459 1.5   # "La chute libre verticale": page 60
-click 113 555 ${VIDEO_DELAY:-1.6}   # play
+click 113 555 "$VIDEO_DELAY"   # play
 import -window "${id:-root}" "$OUT"
 kill "$pid"
 INNER
-chmod +x "$inner"
-OUT="$out" xvfb-run -a -s "-screen 0 1024x768x24" "$inner"
-echo "screenshot: $out"
+echo "screenshot: $OUT"
