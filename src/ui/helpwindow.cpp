@@ -76,8 +76,13 @@ void HelpWindow::updateTitle()
 
 void HelpWindowOpener::showHelpPage(const QString &path)
 {
-    if (!m_window)
+    if (!m_window) {
         m_window = new HelpWindow(m_desktop, &m_owner);
+        // First shown over the middle of the course window.
+        QRect frame = m_window->geometry();
+        frame.moveCenter(m_owner.geometry().center());
+        m_window->move(frame.topLeft());
+    }
     m_window->showPage(path);
     m_window->show();
     m_window->raise();

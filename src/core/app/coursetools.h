@@ -29,9 +29,9 @@ public:
     // desktop's browser when the connection module is not installed.
     static QString publisherAddress() { return QStringLiteral("https://www.vorlane.fr/"); }
 
-    // The help file `Command10` opens: PCTS.hlp of the application folder when
-    // there is one, else PCTS.html (names matched ignoring case); nullopt when
-    // neither exists (the button then does nothing).
+    // The help of an application folder: PCTS.hlp when there is one, else
+    // PCTS.html (names matched ignoring case); nullopt when neither exists.
+    // openHelp decides which of the two `Command10` opens, and where.
     static std::optional<QString> helpFile(const QString &applicationFolder, const Files &files);
 
     // Where the help went.
