@@ -74,7 +74,9 @@ bool openCourse(const char *command, const QString &folder, CourseTable &course,
                 .arg(QString::fromLatin1(command), *database));
         return false;
     }
-    PageIndexLoader(folder, files, course).LoadPageIndex(index);
+    // A read-only course folder keeps the state file in memory.
+    StateMemory state;
+    PageIndexLoader(folder, files, course, nullptr, {}, &state).LoadPageIndex(index);
     return true;
 }
 

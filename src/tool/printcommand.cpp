@@ -48,7 +48,8 @@ int printCommand(const QCommandLineParser &args)
         return ExitBadInput;
     }
     PageIndex index;
-    PageIndexLoader(folder, files, course).LoadPageIndex(index);
+    StateMemory state; // a read-only course folder keeps the state file in memory
+    PageIndexLoader(folder, files, course, nullptr, {}, &state).LoadPageIndex(index);
     // As Navigate does: a number without a slot leaves the current row.
     if (const std::optional<int> position = index.PageByNumber(*page))
         course.setAbsolutePosition(*position);

@@ -45,7 +45,7 @@ void CourseLoadWindow::loadPageIndex()
 {
     // The cache lies beside the course; the state file in the program's folder.
     PageIndexLoader(m_window.courseFolder(), m_window.desktop().files, m_window.rows(),
-                    m_window.progressStrip(), m_window.applicationFolder())
+                    m_window.progressStrip(), m_window.applicationFolder(), &m_window.session().stateMemory)
         .LoadPageIndex(m_window.session().pageIndex);
 }
 

@@ -51,7 +51,7 @@ MainWindow::MainWindow(QString applicationFolder, Session &session, CourseRows &
       m_rows(rows), m_opener(opener), m_desktop(services), m_pageView(*this), m_navigatorHost(*this),
       m_renderHost(*this, DiscLocator(m_courseFolder, services.files, services.volumes, services.prompts,
                                       services.desktop)),
-      m_startupWindow(*this),
+      m_startupWindow(*this), m_help(*this, services.desktop),
       m_launcher(m_folder, session, services.files, services.processes, services.prompts),
       m_display(session, rows, m_pageView),
       m_navigator(session, session.exercise, rows, m_display, m_launcher, m_navigatorHost),
@@ -171,15 +171,14 @@ void MainWindow::onControlClicked(const ControlEntry &control)
     } else if (command == CourseCommand::Calculator) {
         Machine::openFromCourseWindow(*this, m_session, m_desktop.desktop);
     } else if (command == CourseCommand::Help) {
-        if (const auto file = CourseTools::helpFile(m_folder, m_desktop.files))
-            m_desktop.desktop.openHelp(*file);
+        CourseTools::openHelp(m_folder, m_desktop.files, m_desktop.desktop, m_help);
     } else if (command == CourseCommand::Update) {
-        if (const auto refusal = CourseTools::updateRefusal(m_folder)) {
+        if (const auto refusal = CourseTools::updateRefusal(m_folder, &m_session.stateMemory)) {
             m_desktop.prompts.ask(*refusal);
             return;
         }
         UpdateWindow maj2001(m_folder, QCoreApplication::applicationFilePath(), m_desktop.files,
-                             m_desktop.processes, m_desktop.prompts, this);
+                             m_desktop.processes, m_desktop.prompts, this, &m_session.stateMemory);
         maj2001.exec();
         if (maj2001.endProgram())
             QCoreApplication::exit(0); // the installer replaces the program's files
@@ -196,6 +195,7 @@ void MainWindow::onControlClicked(const ControlEntry &control)
 
 bool MainWindow::load()
 {
+    offerMaximizeBox();
     StartupContext context{m_folder,          m_session,       m_desktop.screen, m_desktop.files,
                            m_desktop.prompts, m_startupWindow, m_opener};
     context.courseFolder = m_courseFolder;
@@ -204,8 +204,30 @@ bool MainWindow::load()
     return m_loaded;
 }
 
+void MainWindow::offerMaximizeBox()
+{
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                            Qt::WindowCloseButtonHint;
+    if (MaximizeOffered(m_desktop.screen))
+        flags |= Qt::WindowMaximizeButtonHint;
+    if (windowFlags() == flags)
+        return;
+    // New flags hide a window that is shown.
+    const bool shown = isVisible();
+    setWindowFlags(flags);
+    if (shown)
+        show();
+}
+
 void MainWindow::navigate(const QString &code)
 {
+    // The web-site button and links: without the connection module, the
+    // publisher's site opens in the desktop's browser.
+    if (CourseTools::opensPublisherSite(code, m_folder, m_desktop.files)) {
+        CourseTools::openPublisherSite(m_desktop.desktop, m_desktop.prompts);
+        return;
+    }
     m_navigator.Navigate(code);
 }
 

@@ -20,6 +20,7 @@
 #include "ui/coursepageview.h"
 #include "ui/courserenderhost.h"
 #include "ui/coursestartupwindow.h"
+#include "ui/helpwindow.h"
 
 #include <QWidget>
 #include <memory>
@@ -82,6 +83,10 @@ public:
     // Gives element `n` of Labelien the emphasis (the mouse entered it).
     void emphasiseLink(int n);
 
+    // The maximize box where a maximized window stays maximized
+    // (MaximizeOffered), none elsewhere. load() sets it.
+    void offerMaximizeBox();
+
     // Normal (not maximized) state at this geometry, without the resize rules.
     void showNormalAt(const QRect &geometry);
 
@@ -120,6 +125,8 @@ public:
     CourseRenderHost &renderHost() { return m_renderHost; }
     CourseNavigatorHost &navigatorHost() { return m_navigatorHost; }
     CourseStartupWindow &startupWindow() { return m_startupWindow; }
+    // The program's own help window (nullptr before the help first opened it).
+    HelpWindow *helpWindow() const { return m_help.window(); }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -164,6 +171,7 @@ private:
     CourseNavigatorHost m_navigatorHost;
     CourseRenderHost m_renderHost;
     CourseStartupWindow m_startupWindow;
+    HelpWindowOpener m_help;
 
     ModuleLauncher m_launcher;
     PageDisplay m_display;

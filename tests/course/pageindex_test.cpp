@@ -4,6 +4,7 @@
 #include "fakes/fakecourserows.h"
 #include "testsupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -218,6 +219,52 @@ TEST_F(PageIndexTest, CacheWithGarbageRecordsReadsThemAsZero)
     PageIndexLoader(folder(), files, rows).LoadPageIndex(index);
     EXPECT_EQ(index.byNumber, (std::vector<std::int16_t>{0, 0, 0}));
     EXPECT_EQ(index.byOrder, (std::vector<std::int16_t>{0, 0, 0})); // 99999 does not fit 16 bits
+}
+
+// An installed course, read-only for pupils: the index is rebuilt at each start
+// and lives in memory; an installed cache is neither removed nor rewritten, and
+// the state file's "VU" stays in the run's memory.
+TEST_F(PageIndexTest, AReadOnlyFolderIsNeverWritten)
+{
+    const auto readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
+                          QFile::ReadOther | QFile::ExeOther;
+    const auto listing = [this] { return QDir(dir.path()).entryList(QDir::Files); };
+    {
+        ASSERT_TRUE(QFile::setPermissions(dir.path(), readOnly));
+        FakeCourseRows rows = threeRows();
+        PageIndex index;
+        StateMemory memory;
+        EXPECT_EQ(PageIndexLoader(folder(), files, rows, nullptr, {}, &memory).LoadPageIndex(index),
+                  PageIndexLoader::Source::Rebuilt);
+        EXPECT_EQ(index.byNumber, (std::vector<std::int16_t>{0, 0, 2, 1}));
+        EXPECT_EQ(index.byOrder, (std::vector<std::int16_t>{0, 1, 0, 2}));
+        EXPECT_TRUE(listing().isEmpty());
+        EXPECT_EQ(StateFile(folder(), &memory).indexCacheState(), u"VU");
+    }
+    // A cache installed with the course (asked to be rebuilt by "VOIR") stays.
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), readOnly | QFile::WriteOwner));
+    {
+        FakeCourseRows rows = threeRows();
+        PageIndex index;
+        PageIndexLoader(folder(), files, rows).LoadPageIndex(index);
+        ASSERT_TRUE(state().setIndexCacheState(QStringLiteral("VOIR")));
+    }
+    QFile cache(cachePath());
+    ASSERT_TRUE(cache.open(QIODevice::ReadOnly));
+    const QByteArray bytes = cache.readAll();
+    cache.close();
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), readOnly));
+    FakeCourseRows rows = threeRows();
+    PageIndex index;
+    StateMemory memory;
+    EXPECT_EQ(PageIndexLoader(folder(), files, rows, nullptr, {}, &memory).LoadPageIndex(index),
+              PageIndexLoader::Source::Rebuilt);
+    EXPECT_EQ(index.byOrder, (std::vector<std::int16_t>{0, 1, 0, 2}));
+    ASSERT_TRUE(cache.open(QIODevice::ReadOnly));
+    EXPECT_EQ(cache.readAll(), bytes);
+    EXPECT_EQ(listing(), (QStringList{QStringLiteral("LISTETS.MPC"), QStringLiteral("TEMPTS.TMP")}));
+    EXPECT_EQ(state().indexCacheState(), u"VOIR"); // the file, unchanged
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), readOnly | QFile::WriteOwner));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "testsupport.h"
 
 #include <QFile>
+#include <QFontMetricsF>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
@@ -182,6 +183,55 @@ TEST(WindowRulesTest, CentringUsesTheScreenOrigin)
         QPoint originPx() const override { return {1920, 0}; }
     } screen;
     EXPECT_EQ(CentredWindowGeometry(screen), QRect(2020, 50, 800, 600));
+}
+
+// The maximize box is offered exactly where a maximized window stays maximized
+// through the resize rules (two resizes: the first one on a wide screen only
+// sets the mode), and never where the program does not run.
+TEST(WindowRulesTest, MaximizeBoxOnlyWhereAMaximizedWindowStaysMaximized)
+{
+    struct Case {
+        double width;
+        bool offered;
+    };
+    for (const Case c :
+         {Case{640, false}, Case{699, false}, Case{699.5, false}, Case{700, true}, Case{760, true},
+          Case{810, true}, Case{810.5, false}, Case{811, false}, Case{1024, false}}) {
+        FakeScreen screen(c.width, 600);
+        EXPECT_EQ(MaximizeOffered(screen), c.offered) << c.width;
+        if (c.width < 700)
+            continue;
+        Session s;
+        OnWindowResize(s, screen, WindowState::Maximized);
+        const bool staysMaximized = !OnWindowResize(s, screen, WindowState::Maximized).normalAt.has_value();
+        EXPECT_EQ(MaximizeOffered(screen), staysMaximized) << c.width;
+    }
+}
+
+// ---- Start-up messages -------------------------------------------------------------
+
+TEST(StartupMessagesTest, BoxesAreWideEnoughForTheirWholeTitle)
+{
+    const QFont font = MessageTitleFont();
+    const QFontMetricsF metrics(font);
+    for (const Message &m :
+         {ScreenUnsuitableMessage(), DatabaseMissingMessage(), DatabaseUnreadableMessage()}) {
+        EXPECT_EQ(m.title, QString::fromUtf8("Exécution impossible"));
+        const int width = MessageBoxMinimumWidth(m, font);
+        EXPECT_GE(width, metrics.horizontalAdvance(m.title) + kTitleBarAllowancePx) << width;
+        // Not wider than the title needs (within a pixel of rounding).
+        EXPECT_LE(width, metrics.horizontalAdvance(m.title) + kTitleBarAllowancePx + 1) << width;
+    }
+    // A longer title asks for a wider box; a larger title font too.
+    Message longer = DatabaseMissingMessage();
+    longer.title += u" : le logiciel va se fermer";
+    EXPECT_GT(MessageBoxMinimumWidth(longer, font), MessageBoxMinimumWidth(DatabaseMissingMessage(), font));
+    QFont larger = font;
+    larger.setPointSizeF(font.pointSizeF() * 2);
+    EXPECT_GT(MessageBoxMinimumWidth(DatabaseMissingMessage(), larger),
+              MessageBoxMinimumWidth(DatabaseMissingMessage(), font));
+    // An empty title still leaves room for the title bar's icon and close box.
+    EXPECT_EQ(MessageBoxMinimumWidth(Message{}, font), kTitleBarAllowancePx);
 }
 
 } // namespace

@@ -98,7 +98,12 @@ public:
     bool openHelp(const QString &path) override
     {
         helpOpened.append(path);
-        return true;
+        return helpViewer;
+    }
+    bool openAddress(const QString &address) override
+    {
+        addressesOpened.append(address);
+        return browser;
     }
     bool openDisplaySettings() override
     {
@@ -108,6 +113,9 @@ public:
     void beep() override { ++beeps; }
 
     QStringList helpOpened;
+    QStringList addressesOpened;
+    bool helpViewer = true; // false: no viewer takes a help file
+    bool browser = true;    // false: no browser takes an address
     int displaySettingsOpened = 0;
     int beeps = 0;
 };

@@ -4,6 +4,7 @@
 
 #include "windowfixture.h"
 
+#include "ui/helpwindow.h"
 #include "ui/linkelement.h"
 #include "ui/surfaceview.h"
 
@@ -12,6 +13,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
 
@@ -172,7 +174,11 @@ TEST_F(CourseKeyboardTest, F1OpensTheHelp)
     ASSERT_TRUE(QFile::copy(QStringLiteral(VORLANE_BIN_DIR "/PCTS.html"), file("PCTS.html")));
     startShown({coursePage(1, 1, 1)});
     key(Qt::Key_F1);
-    EXPECT_EQ(desktop.helpOpened, QStringList{file("PCTS.html")});
+    // The help page opens in the program's own help window.
+    EXPECT_TRUE(desktop.helpOpened.isEmpty());
+    ASSERT_NE(window->helpWindow(), nullptr);
+    EXPECT_TRUE(window->helpWindow()->isVisible());
+    EXPECT_EQ(window->helpWindow()->browser()->source(), QUrl::fromLocalFile(file("PCTS.html")));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "windowfixture.h"
 
+#include "core/app/coursetools.h"
 #include "core/records/recordfile.h"
 #include "ui/linkelement.h"
 #include "ui/surfaceview.h"
@@ -239,10 +240,34 @@ TEST_F(LaunchTest, Code500StartsNothing)
 
 TEST_F(LaunchTest, WebSiteButtonSendsExe070)
 {
+    QFile module(file("INTERNET.EXE"));
+    ASSERT_TRUE(module.open(QIODevice::WriteOnly));
+    module.close();
+    state().setLaunchFileText(QStringLiteral("Exercice 03.E32"));
     window->findChild<QToolButton *>(QStringLiteral("Command12"))->click();
     ASSERT_EQ(processes.starts.size(), 1);
     EXPECT_EQ(processes.starts[0].program, file("INTERNET.EXE"));
     EXPECT_EQ(state().launchFileText(), u"");
+    EXPECT_TRUE(desktop.addressesOpened.isEmpty());
+}
+
+// Without the connection module, the publisher's site opens in the desktop's
+// browser; without a browser, a message gives the address to copy.
+TEST_F(LaunchTest, WebSiteButtonWithoutItsModuleOpensThePublishersSite)
+{
+    auto *button = window->findChild<QToolButton *>(QStringLiteral("Command12"));
+    button->click();
+    EXPECT_TRUE(processes.starts.isEmpty());
+    EXPECT_EQ(desktop.addressesOpened, QStringList{CourseTools::publisherAddress()});
+    EXPECT_TRUE(prompts.asked.isEmpty());
+    EXPECT_EQ(shownNumber(), u"1"); // the page stays
+
+    desktop.browser = false;
+    button->click();
+    EXPECT_TRUE(processes.starts.isEmpty());
+    ASSERT_EQ(prompts.asked.size(), 1);
+    EXPECT_EQ(prompts.asked[0].title, QString::fromUtf8("Site de l'éditeur"));
+    EXPECT_TRUE(prompts.asked[0].text.endsWith(CourseTools::publisherAddress()));
 }
 
 TEST_F(LaunchTest, SecondClickOnARunningModuleBringsItForward)

@@ -3,20 +3,28 @@
 
 #include "windowfixture.h"
 
+#include "core/app/coursetools.h"
+#include "core/app/startupchecks.h"
+#include "ui/helpwindow.h"
 #include "ui/linkelement.h"
+#include "ui/platform/messageprompts.h"
 #include "ui/progressstrip.h"
 #include "ui/surfaceview.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
 
@@ -279,11 +287,136 @@ TEST_F(StartupTest, HelpOpensTheHelpFileElseTheFrenchHelpPage)
     ASSERT_TRUE(start());
     auto *help = window->findChild<QToolButton *>(QStringLiteral("Command10"));
     help->click();
+    // The French help page opens in the program's own window.
+    EXPECT_TRUE(desktop.helpOpened.isEmpty());
+    ASSERT_NE(window->helpWindow(), nullptr);
+    EXPECT_TRUE(window->helpWindow()->isVisible());
+    EXPECT_EQ(window->helpWindow()->browser()->source(), QUrl::fromLocalFile(file("PCTS.html")));
     QFile hlp(file("pcts.HLP"));
     ASSERT_TRUE(hlp.open(QIODevice::WriteOnly));
     hlp.close();
     help->click();
-    EXPECT_EQ(desktop.helpOpened, (QStringList{file("PCTS.html"), file("pcts.HLP")}));
+    EXPECT_EQ(desktop.helpOpened, QStringList{file("pcts.HLP")});
+}
+
+// The help window shows PCTS.html, follows its links and goes back and forward
+// through them.
+TEST_F(StartupTest, HelpWindowFollowsTheLinksOfTheHelpPage)
+{
+    useBundledCourse();
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VORLANE_BIN_DIR "/PCTS.html"), file("PCTS.html")));
+    ASSERT_TRUE(start());
+    window->findChild<QToolButton *>(QStringLiteral("Command10"))->click();
+    HelpWindow *aide = window->helpWindow();
+    ASSERT_NE(aide, nullptr);
+    QTextBrowser *browser = aide->browser();
+    EXPECT_EQ(aide->windowTitle(), u"Aide - Vorlane, physique et chimie de terminale S"_s);
+    EXPECT_TRUE(browser->toPlainText().contains(u"Raccourcis clavier"_s));
+    EXPECT_FALSE(aide->backButton()->isEnabled());
+    EXPECT_FALSE(aide->forwardButton()->isEnabled());
+    EXPECT_EQ(aide->backButton()->toolTip(), u"Page d'aide précédente"_s);
+    EXPECT_EQ(aide->forwardButton()->toolTip(), u"Page d'aide suivante"_s);
+
+    // A click on "Raccourcis clavier" in the help's contents, at the top.
+    QTest::qWaitForWindowExposed(aide);
+    QTextCursor link = browser->document()->find(u"Raccourcis clavier"_s);
+    ASSERT_FALSE(link.isNull());
+    ASSERT_TRUE(link.charFormat().isAnchor());
+    link.setPosition(link.selectionStart() + 3);
+    const QPoint at = browser->cursorRect(link).center();
+    QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(browser->source().fragment(), u"raccourcis");
+    EXPECT_EQ(browser->source().adjusted(QUrl::RemoveFragment), QUrl::fromLocalFile(file("PCTS.html")));
+    EXPECT_GT(browser->verticalScrollBar()->value(), 0); // the section is brought into view
+    ASSERT_TRUE(aide->backButton()->isEnabled());
+
+    aide->backButton()->click();
+    EXPECT_EQ(browser->source(), QUrl::fromLocalFile(file("PCTS.html")));
+    EXPECT_TRUE(aide->forwardButton()->isEnabled());
+    aide->forwardButton()->click();
+    EXPECT_EQ(browser->source().fragment(), u"raccourcis");
+
+    // A web address goes to the desktop's browser; the help stays where it is.
+    emit browser->anchorClicked(QUrl(u"https://www.example.org/"_s));
+    EXPECT_EQ(desktop.addressesOpened, QStringList{u"https://www.example.org/"_s});
+    EXPECT_EQ(browser->source().fragment(), u"raccourcis");
+
+    // The help button again: the same window, brought back on the page's top.
+    window->findChild<QToolButton *>(QStringLiteral("Command10"))->click();
+    EXPECT_EQ(window->helpWindow(), aide);
+}
+
+// An application folder installed read-only: the window starts, keeps its state
+// file in memory and writes nothing (whoever runs it: the folder's permissions
+// let nobody write).
+TEST_F(StartupTest, ReadOnlyApplicationFolderWorksWithoutWriting)
+{
+    useBundledCourse();
+    const auto listing = [this] {
+        QStringList entries;
+        for (const QFileInfo &fi : QDir(dir.path()).entryInfoList(QDir::Files, QDir::Name))
+            entries
+                << u"%1 %2 %3"_s.arg(fi.fileName()).arg(fi.size()).arg(fi.lastModified().toMSecsSinceEpoch());
+        return entries;
+    };
+    const QFile::Permissions writable = QFile::permissions(dir.path());
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                                      QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther));
+    const QStringList before = listing();
+
+    ASSERT_TRUE(start());
+    EXPECT_EQ(shownNumber(), u"1");
+    EXPECT_TRUE(prompts.asked.isEmpty());
+    // No module runs: a launch starts the module without a question, and the
+    // file it opens is handed over in the memory.
+    window->navigate(u"EXE023"_s);
+    EXPECT_TRUE(prompts.asked.isEmpty());
+    ASSERT_EQ(processes.starts.size(), 1);
+    EXPECT_EQ(StateFile(folder(), &session->stateMemory).launchFileText(), u"Exercice 03.E32");
+    EXPECT_FALSE(CourseTools::updateRefusal(folder(), &session->stateMemory).has_value());
+    window->navigate(u"PA0028"_s);
+    EXPECT_EQ(shownNumber(), u"28");
+
+    EXPECT_EQ(listing(), before);
+    QFile::setPermissions(dir.path(), writable);
+}
+
+// The maximize box only where a maximized window stays maximized.
+TEST_F(StartupTest, MaximizeBoxOnlyOnScreensOf700To810Pixels)
+{
+    useBundledCourse();
+    struct Case {
+        double width;
+        bool offered;
+    };
+    for (const Case c : {Case{1024, false}, Case{811, false}, Case{810, true}, Case{700, true}}) {
+        screen.widthPx = c.width;
+        ASSERT_TRUE(start());
+        EXPECT_EQ(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint), c.offered) << c.width;
+        EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+        EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+        EXPECT_TRUE(window->isVisible());
+        window.reset();
+    }
+}
+
+// A start-up message shows its whole title: its box is at least as wide as
+// the title needs.
+TEST_F(StartupTest, StartupMessageBoxIsWideEnoughForItsTitle)
+{
+    MessagePrompts boxes;
+    int shownWidth = 0;
+    QString shownTitle;
+    QTimer::singleShot(0, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            shownWidth = box->width();
+            shownTitle = box->windowTitle();
+            box->accept();
+        }
+    });
+    EXPECT_EQ(boxes.ask(DatabaseMissingMessage()), MessageAnswer::Ok);
+    EXPECT_EQ(shownTitle, u"Exécution impossible"_s);
+    EXPECT_GE(shownWidth, MessageBoxMinimumWidth(DatabaseMissingMessage()));
 }
 
 TEST_F(StartupTest, UpdateIsRefusedWhileAModuleRuns)

@@ -80,7 +80,7 @@ bool StartupChecks(StartupContext &c)
     if (ScreenWidthPx(c.screen) > 810)
         c.window.showNormalAt(CentredWindowGeometry(c.screen));
 
-    StateFile(folder).resetAtStartup();
+    StateFile(folder, &c.session.stateMemory).resetAtStartup();
     for (int module = 1; module <= StateFile::kModuleCount; ++module)
         c.session.companionTasks[size_t(module)] = 0;
     c.window.processEvents();

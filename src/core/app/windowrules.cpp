@@ -19,4 +19,10 @@ ResizeResponse OnWindowResize(Session &session, const Screen &screen, WindowStat
     return response;
 }
 
+bool MaximizeOffered(const Screen &screen)
+{
+    const double width = ScreenWidthPx(screen);
+    return width >= 700 && width <= 810;
+}
+
 } // namespace vorlane

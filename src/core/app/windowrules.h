@@ -26,4 +26,10 @@ struct ResizeResponse {
 // is always brought back to 800 x 600.
 ResizeResponse OnWindowResize(Session &session, const Screen &screen, WindowState state);
 
+// The window offers its maximize box only where a maximized window stays
+// maximized: on a screen 700 to 810 pixels wide. On a wider one the resize
+// rules put it back at 800 x 600 at once; on a narrower one the program does
+// not run.
+bool MaximizeOffered(const Screen &screen);
+
 } // namespace vorlane

@@ -17,7 +17,7 @@ CompanionCloser::Report CompanionCloser::CloseCompanions(const QSet<quint64> &ow
 {
     Report report;
     m_session.currentModule = 20;
-    report.runningModules = StateFile(m_folder).CountRunningModules(20);
+    report.runningModules = StateFile(m_folder, &m_session.stateMemory).CountRunningModules(20);
     AssignInt16(m_session.currentModule, report.runningModules);
 
     if (report.runningModules > 0) {

@@ -23,7 +23,7 @@ Message ModuleLauncher::confirmationMessage()
 ModuleLauncher::Outcome ModuleLauncher::LaunchModule(int code)
 {
     const LaunchRequest request = DecodeLaunchCode(code);
-    const StateFile state(m_folder);
+    const StateFile state(m_folder, &m_session.stateMemory);
     state.setLaunchFileText(request.fileText);
 
     const std::optional<QString> executable = CompanionExecutable(request.module);

@@ -8,10 +8,10 @@
 namespace vorlane {
 
 PageIndexLoader::PageIndexLoader(QString applicationFolder, Files &files, CourseRows &rows,
-                                 ProgressStrip *strip, QString stateFolder)
+                                 ProgressStrip *strip, QString stateFolder, StateMemory *stateMemory)
     : m_folder(WithFinalSlash(applicationFolder)),
       m_stateFolder(stateFolder.isEmpty() ? m_folder : WithFinalSlash(stateFolder)), m_files(files),
-      m_rows(rows), m_strip(strip)
+      m_rows(rows), m_strip(strip), m_stateMemory(stateMemory)
 {
 }
 
@@ -35,7 +35,7 @@ void PageIndexLoader::fill(double numerator, double denominator)
 
 PageIndexLoader::Source PageIndexLoader::LoadPageIndex(PageIndex &index)
 {
-    const StateFile state(m_stateFolder);
+    const StateFile state(m_stateFolder, m_stateMemory);
     const std::optional<QString> cache = m_files.resolve(m_folder + cacheFileName());
     if (state.indexCacheState() == u"VOIR" || !cache) {
         BuildPageIndex(index);
@@ -57,7 +57,10 @@ PageIndexLoader::Source PageIndexLoader::LoadPageIndex(PageIndex &index)
 
 void PageIndexLoader::BuildPageIndex(PageIndex &index)
 {
-    m_files.remove(m_folder + cacheFileName());
+    // A cache that may not be rewritten is not removed either (RecordFile
+    // refuses the write itself).
+    if (RecordFile::mayWrite(m_folder + cacheFileName()))
+        m_files.remove(m_folder + cacheFileName());
     const int n = prepare(index);
 
     for (int i = 0; i <= n; ++i) {
@@ -79,7 +82,7 @@ void PageIndexLoader::BuildPageIndex(PageIndex &index)
     const RecordFile file(m_folder + cacheFileName());
     file.writeMany(records); // an empty table still leaves an (empty) cache file
 
-    StateFile(m_stateFolder).setIndexCacheState(QStringLiteral("VU"));
+    StateFile(m_stateFolder, m_stateMemory).setIndexCacheState(QStringLiteral("VU"));
     if (m_strip)
         m_strip->finish();
 }

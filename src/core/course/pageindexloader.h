@@ -3,6 +3,7 @@
 #include "core/course/courserows.h"
 #include "core/course/pageindex.h"
 #include "core/platform/files.h"
+#include "core/records/statefile.h"
 
 #include <QString>
 
@@ -29,16 +30,19 @@ public:
 // PageByNumber(k) and record 2k PageByOrder(k) as decimal numbers; slot 0 is
 // not stored. A rebuild rewrites the file and sets record 34 to "VU"; a cache
 // that cannot be written whole (a full disk) is not kept, so the next start
-// rebuilds it. A cache that no longer matches the table is used as it is until
+// rebuilds it. In a folder that may not be written (an installed course, read-only
+// for pupils) the cache is neither removed nor written: the index rebuilt at
+// each start lives in memory. A cache that no longer matches the table is used as it is until
 // a rebuild is asked.
 class PageIndexLoader {
 public:
     enum class Source { Cache, Rebuilt };
 
     // The cache file is in `applicationFolder` (the course's folder); the state
-    // file in `stateFolder` (the program's), the same folder when empty.
+    // file in `stateFolder` (the program's), the same folder when empty, kept
+    // in `stateMemory` when that folder may not be written (StateFile).
     PageIndexLoader(QString applicationFolder, Files &files, CourseRows &rows, ProgressStrip *strip = nullptr,
-                    QString stateFolder = {});
+                    QString stateFolder = {}, StateMemory *stateMemory = nullptr);
 
     static QString cacheFileName() { return QStringLiteral("LISTETS.MPC"); }
 
@@ -60,6 +64,7 @@ private:
     Files &m_files;
     CourseRows &m_rows;
     ProgressStrip *m_strip;
+    StateMemory *m_stateMemory;
 };
 
 } // namespace vorlane

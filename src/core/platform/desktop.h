@@ -4,8 +4,8 @@
 
 namespace vorlane {
 
-// The rest of the desktop that the windows reach: the help viewer, the display
-// settings and the beep.
+// The rest of the desktop that the windows reach: the help viewer, the web
+// browser, the display settings and the beep.
 class Desktop {
 public:
     virtual ~Desktop() = default;
@@ -13,6 +13,9 @@ public:
     // Opens a help file in the desktop's viewer for its type. False when no
     // viewer took it.
     virtual bool openHelp(const QString &path) = 0;
+    // Opens a web address in the desktop's browser. False when no browser
+    // took it.
+    virtual bool openAddress(const QString &address) = 0;
     // Starts the desktop's display settings. False when none is installed.
     virtual bool openDisplaySettings() = 0;
     virtual void beep() = 0;
@@ -22,6 +25,7 @@ public:
 class SilentDesktop final : public Desktop {
 public:
     bool openHelp(const QString &) override { return false; }
+    bool openAddress(const QString &) override { return false; }
     bool openDisplaySettings() override { return false; }
     void beep() override {}
 };

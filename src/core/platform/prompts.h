@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 
 namespace vorlane {
@@ -16,6 +17,20 @@ struct Message {
     MessageIcon icon = MessageIcon::None;
     MessageButtons buttons = MessageButtons::Ok;
 };
+
+// A message box is as wide as its text and buttons need, and its title bar cuts
+// a longer title. Beside the title the bar holds the window's icon, its close
+// box and the window manager's margins: a box is made at least this much wider
+// than its title's text, so that the whole title shows.
+inline constexpr int kTitleBarAllowancePx = 140;
+
+// The font window titles are drawn in, bold (as many window managers draw
+// them): what a title is measured with.
+QFont MessageTitleFont();
+
+// The least width, in pixels, of a message box whose whole title shows when
+// drawn in `titleFont`.
+int MessageBoxMinimumWidth(const Message &message, const QFont &titleFont = MessageTitleFont());
 
 // Modal message boxes, the insert-disc question included. The window shows them
 // with its own widgets; the command-line tool answers without showing anything.

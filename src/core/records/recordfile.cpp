@@ -48,6 +48,28 @@ bool copyOld(QFile &old, qint64 oldSize, QSaveFile &out, qint64 from, qint64 to)
 }
 } // namespace
 
+namespace {
+// The mode bits only: WriteUser says what the current user may do, which for
+// the superuser is everything.
+constexpr QFile::Permissions kAnyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+
+bool writableByItsPermissions(const QFileInfo &info)
+{
+    return info.isWritable() && (info.permissions() & kAnyWrite);
+}
+} // namespace
+
+bool RecordFile::mayWrite(const QString &path)
+{
+    // A write replaces the file through a new file beside it: the folder must
+    // take one, whatever the file's own permissions.
+    const QFileInfo info(path);
+    const QFileInfo folder(info.absolutePath());
+    if (!folder.isDir() || !writableByItsPermissions(folder))
+        return false;
+    return !info.exists() || (info.isFile() && writableByItsPermissions(info));
+}
+
 bool RecordFile::isRecordNumber(qint64 n)
 {
     return n >= 1 && n <= kMaxRecord;
@@ -89,8 +111,9 @@ QStringList RecordFile::readRange(int first, int last) const
     if (!isRecordNumber(first) || !isRecordNumber(last) || last < first)
         return out;
     QFile f(m_path);
-    // A file that may not be written (a read-only disc copy) can still be read.
-    const bool open = openForReadWrite(f) || f.open(QIODevice::ReadOnly);
+    // A file that may not be written (a read-only disc copy) can still be read;
+    // a missing one is created only where the folder may be written.
+    const bool open = (mayWrite(m_path) && openForReadWrite(f)) || f.open(QIODevice::ReadOnly);
     out.reserve(last - first + 1);
     // The records are read in large blocks (one read for a whole page index cache),
     // not one system call per record; a block that ends early leaves the records
@@ -131,7 +154,7 @@ bool RecordFile::writeMany(const std::vector<std::pair<int, QString>> &records) 
     // What is not a plain file (a folder, a device), or may not be written, is
     // never replaced.
     const QFileInfo info(m_path);
-    if (info.exists() && (!info.isFile() || !info.isWritable()))
+    if (!mayWrite(m_path))
         return false;
     QFile old(m_path);
     const bool haveOld = info.exists();

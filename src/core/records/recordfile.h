@@ -24,6 +24,12 @@ namespace vorlane {
 // leaves the previous file exactly as it was. A path that names something other
 // than a plain file (a folder, a device) is never written.
 //
+// A folder that may not be written (an installed application folder, read-only
+// for pupils) is never written, not even a file created in it: a read of a
+// missing file there reads empty texts. A folder or file whose permissions let
+// nobody write counts as read-only even for a user who could write it anyway
+// (the superuser), so that the program behaves alike for everyone.
+//
 // Record numbers run from 1 to kMaxRecord, the last record whose bytes all have
 // a 32-bit offset; any other number reads as the empty text and is not written.
 //
@@ -43,6 +49,11 @@ public:
     explicit RecordFile(QString path) : m_path(std::move(path)) {}
 
     const QString &path() const { return m_path; }
+
+    // True when the file may be written: its folder may be written (see
+    // above), and the file is a plain file that may be written or does not
+    // exist yet.
+    static bool mayWrite(const QString &path);
 
     // Text of record n (from 1); empty for a record not written or damaged.
     QString read(int n) const;

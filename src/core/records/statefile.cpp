@@ -6,8 +6,60 @@
 
 namespace vorlane {
 
-StateFile::StateFile(const QString &applicationFolder) : m_file(QDir(applicationFolder).filePath(fileName()))
+StateFile::StateFile(const QString &applicationFolder, StateMemory *memory)
+    : m_file(QDir(applicationFolder).filePath(fileName())), m_memory(memory)
 {
+}
+
+bool StateFile::inMemory() const
+{
+    if (!m_memory)
+        return false;
+    if (m_memory->m_inUse)
+        return true;
+    if (RecordFile::mayWrite(m_file.path()))
+        return false;
+    // What the file holds (a state file installed with the program) is the
+    // memory's start.
+    const QStringList texts = m_file.readRange(1, kLastRecord);
+    for (int n = 1; n <= texts.size(); ++n) {
+        if (!texts[n - 1].isEmpty())
+            m_memory->m_records[n] = texts[n - 1];
+    }
+    m_memory->m_inUse = true;
+    return true;
+}
+
+QString StateFile::read(int n) const
+{
+    if (!inMemory())
+        return m_file.read(n);
+    const auto it = m_memory->m_records.find(n);
+    return it == m_memory->m_records.end() ? QString() : it->second;
+}
+
+QStringList StateFile::readRange(int first, int last) const
+{
+    if (!inMemory())
+        return m_file.readRange(first, last);
+    QStringList texts;
+    for (int n = first; n <= last; ++n)
+        texts.append(read(n));
+    return texts;
+}
+
+bool StateFile::writeMany(const std::vector<std::pair<int, QString>> &records) const
+{
+    if (!inMemory())
+        return m_file.writeMany(records);
+    // The memory refuses what the file would refuse.
+    for (const auto &[n, text] : records) {
+        if (!RecordFile::isRecordNumber(n) || RecordFile::encode(text).isEmpty())
+            return false;
+    }
+    for (const auto &[n, text] : records)
+        m_memory->m_records[n] = RecordFile::decode(RecordFile::encode(text));
+    return true;
 }
 
 bool StateFile::resetAtStartup() const
@@ -17,28 +69,28 @@ bool StateFile::resetAtStartup() const
         records.emplace_back(n, QStringLiteral("NON"));
     records.emplace_back(kLaunchFileRecord, QStringLiteral("NON"));
     records.emplace_back(kDescriptionRecord, QString::fromUtf8("complète pour l'enseignant"));
-    return m_file.writeMany(records);
+    return writeMany(records);
 }
 
 QString StateFile::moduleFlag(int module) const
 {
-    return m_file.read(module);
+    return read(module);
 }
 
 bool StateFile::setModuleFlag(int module, const QString &flag) const
 {
     if (module < 1 || module > kModuleCount)
         return false;
-    return m_file.write(module, flag);
+    return writeMany({{module, flag}});
 }
 
 int StateFile::CountRunningModules(int module) const
 {
-    const QStringList flags = m_file.readRange(1, kModuleCount);
+    const QStringList flags = readRange(1, kModuleCount);
     if (module >= 1 && module <= kModuleCount) {
         if (flags.value(module - 1) != u"NON")
             return -1;
-    } else if (m_file.read(module) != u"NON") {
+    } else if (read(module) != u"NON") {
         // A module number outside 1..30 reads a record that is never "NON".
         return -1;
     }
@@ -52,7 +104,7 @@ int StateFile::CountRunningModules(int module) const
 
 bool StateFile::anyModuleNotStopped() const
 {
-    const QStringList flags = m_file.readRange(1, kModuleCount);
+    const QStringList flags = readRange(1, kModuleCount);
     for (const QString &f : flags) {
         if (f != u"NON")
             return true;
@@ -62,27 +114,27 @@ bool StateFile::anyModuleNotStopped() const
 
 bool StateFile::setLaunchFileText(const QString &text) const
 {
-    return m_file.write(kLaunchFileRecord, text);
+    return writeMany({{kLaunchFileRecord, text}});
 }
 QString StateFile::launchFileText() const
 {
-    return m_file.read(kLaunchFileRecord);
+    return read(kLaunchFileRecord);
 }
 QString StateFile::description() const
 {
-    return m_file.read(kDescriptionRecord);
+    return read(kDescriptionRecord);
 }
 QString StateFile::furtherDescription() const
 {
-    return m_file.read(kFurtherDescriptionRecord);
+    return read(kFurtherDescriptionRecord);
 }
 QString StateFile::indexCacheState() const
 {
-    return m_file.read(kIndexCacheRecord);
+    return read(kIndexCacheRecord);
 }
 bool StateFile::setIndexCacheState(const QString &state) const
 {
-    return m_file.write(kIndexCacheRecord, state);
+    return writeMany({{kIndexCacheRecord, state}});
 }
 
 } // namespace vorlane

@@ -3,8 +3,23 @@
 #include "core/records/recordfile.h"
 
 #include <QString>
+#include <map>
 
 namespace vorlane {
+
+// The state file's records while its folder may not be written (an installed
+// application folder, read-only for pupils): kept in memory for the run, so
+// that the running flags, the file handed to a companion and the cache state
+// still read back what was written. One per run, in the session.
+class StateMemory {
+public:
+    bool inUse() const { return m_inUse; }
+
+private:
+    friend class StateFile;
+    std::map<int, QString> m_records;
+    bool m_inUse = false;
+};
 
 // TEMPTS.TMP of the application folder, shared with the companion programs:
 // records 1..30 are the running flags of companion modules ("NON" / "OUI"),
@@ -17,12 +32,19 @@ public:
     static constexpr int kDescriptionRecord = 32;
     static constexpr int kFurtherDescriptionRecord = 33;
     static constexpr int kIndexCacheRecord = 34;
+    // The records that the program or its companions use.
+    static constexpr int kLastRecord = kIndexCacheRecord;
 
     static QString fileName() { return QStringLiteral("TEMPTS.TMP"); }
 
     // The state file of an application folder (with or without a final "/").
-    explicit StateFile(const QString &applicationFolder);
+    // With `memory`, a file that may not be written (RecordFile::mayWrite) is
+    // kept there instead: the first access copies what the file holds, and
+    // every later access of the run, through any StateFile given the same
+    // memory, reads and writes the memory. Nothing is then written to disk.
+    explicit StateFile(const QString &applicationFolder, StateMemory *memory = nullptr);
 
+    // The file itself, whatever the memory holds.
     RecordFile &records() { return m_file; }
     const QString &path() const { return m_file.path(); }
 
@@ -51,7 +73,15 @@ public:
     bool setIndexCacheState(const QString &state) const;
 
 private:
+    // True when the records are those of the memory (switching to it when the
+    // file may not be written).
+    bool inMemory() const;
+    QString read(int n) const;
+    QStringList readRange(int first, int last) const;
+    bool writeMany(const std::vector<std::pair<int, QString>> &records) const;
+
     RecordFile m_file;
+    StateMemory *m_memory;
 };
 
 } // namespace vorlane

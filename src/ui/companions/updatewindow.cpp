@@ -14,7 +14,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace vorlane {
 
 UpdateWindow::UpdateWindow(const QString &applicationFolder, const QString &executable, const Files &files,
-                           Processes &processes, Prompts &prompts, QWidget *parent)
+                           Processes &processes, Prompts &prompts, QWidget *parent, StateMemory *stateMemory)
     : QDialog(parent), m_installer(applicationFolder, files, processes, prompts), m_label(new QLabel(this))
 {
     setObjectName(u"maj2001"_s);
@@ -22,7 +22,7 @@ UpdateWindow::UpdateWindow(const QString &applicationFolder, const QString &exec
     setModal(true);
     setFixedSize(520, 340);
 
-    const StateFile state(applicationFolder);
+    const StateFile state(applicationFolder, stateMemory);
     const QDateTime created = files.creationTime(executable);
     m_label->setObjectName(u"Label1"_s);
     m_label->setText(UpdateLabelText(state.description(), state.furtherDescription(), ProgramVersionText(),

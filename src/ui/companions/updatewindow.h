@@ -4,6 +4,7 @@
 #include "core/platform/files.h"
 #include "core/platform/processes.h"
 #include "core/platform/prompts.h"
+#include "core/records/statefile.h"
 
 #include <QDialog>
 
@@ -20,8 +21,11 @@ class UpdateWindow final : public QDialog {
     Q_OBJECT
 public:
     // `executable`: the program file whose date is shown.
+    // `stateMemory`: the state file's records when the folder may not be
+    // written (StateFile).
     UpdateWindow(const QString &applicationFolder, const QString &executable, const Files &files,
-                 Processes &processes, Prompts &prompts, QWidget *parent = nullptr);
+                 Processes &processes, Prompts &prompts, QWidget *parent = nullptr,
+                 StateMemory *stateMemory = nullptr);
 
     // True once an installer or updater was started: the program ends.
     bool endProgram() const { return m_endProgram; }

@@ -1,5 +1,6 @@
 #include "ui/platform/messageprompts.h"
 
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -28,6 +29,16 @@ MessageAnswer MessagePrompts::ask(const Message &message)
 {
     QMessageBox box(boxIcon(message.icon), message.title, message.text, QMessageBox::NoButton, m_parent);
     box.setObjectName(QStringLiteral("messageBox"));
+    // An address or a path in a message can be copied.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A box as wide as its title: a spacer across the bottom of its grid
+    // (QMessageBox sets its own size from its layout, not from a minimum width).
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        const int width = MessageBoxMinimumWidth(message) - grid->contentsMargins().left() -
+                          grid->contentsMargins().right();
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(),
+                      0, 1, grid->columnCount());
+    }
     struct Choice {
         QMessageBox::StandardButton button;
         const char *caption;

@@ -13,6 +13,11 @@ bool SystemDesktop::openHelp(const QString &path)
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
+bool SystemDesktop::openAddress(const QString &address)
+{
+    return QDesktopServices::openUrl(QUrl(address));
+}
+
 bool SystemDesktop::openDisplaySettings()
 {
     const std::pair<const char *, const char *> programs[] = {
