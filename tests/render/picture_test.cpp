@@ -326,3 +326,51 @@ TEST(ImageListsIcons, EveryIndexFromOneHasAnIconOfItsListsSize)
     EXPECT_EQ(ImageLists::iconAt(41), ImageLists::Icon::RightArrow);
     EXPECT_EQ(ImageLists::iconAt(19), ImageLists::Icon::Atom);
 }
+
+namespace {
+// An offscreen host that counts the data pictures asked of it.
+class CountingHost : public OffscreenHost {
+public:
+    using OffscreenHost::OffscreenHost;
+    std::optional<Picture> dataPicture(const QString &name) override
+    {
+        ++asked;
+        return OffscreenHost::dataPicture(name);
+    }
+    int asked = 0;
+};
+} // namespace
+
+TEST(PictureLookups, EachPictureOfABodyIsLookedUpOnceAndAgainInTheNextBody)
+{
+    QTemporaryDir data;
+    QImage picture(10, 10, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(data.filePath(u"onde.png"_s), "PNG"));
+    TraceLog log;
+    CountingHost host(&log);
+    host.setDataFolder(data.path());
+    DrawingSurface &page = host.addSurface(std::make_unique<RecordingSurface>(
+        u"PictureTEXTE"_s, log, std::make_shared<TestMetrics>(), 600, 1000));
+    RenderState state;
+    PageRenderer renderer(state, host);
+    renderer.setSurface(&page);
+
+    QString body;
+    for (int i = 0; i < 2000; ++i)
+        body += u"##IMAonde.png\r\n##IMAabsente.png\r\n"_s;
+    renderer.RenderPageText(body);
+    EXPECT_EQ(host.asked, 2);
+    EXPECT_EQ(log.lines().filter(u"\"op\":\"picture\""_s).size(), 2000);
+
+    // The next body sees the file as it is now.
+    picture = QImage(20, 10, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    ASSERT_TRUE(picture.save(data.filePath(u"onde.png"_s), "PNG"));
+    log.clear();
+    renderer.RenderPageText(u"##IMAonde.png\r\n"_s);
+    EXPECT_EQ(host.asked, 3);
+    const QStringList drawn = log.lines().filter(u"\"op\":\"picture\""_s);
+    ASSERT_EQ(drawn.size(), 1);
+    EXPECT_TRUE(drawn[0].contains(u"\"w\":300"_s)) << drawn[0].toStdString();
+}

@@ -6,6 +6,7 @@
 #include "core/text/palette.h"
 #include "core/text/searchfold.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 
@@ -63,8 +64,23 @@ void PageRenderer::setFontSize(double points)
         m_surface->setFontSize(points);
 }
 
+std::optional<Picture> PageRenderer::dataPicture(const QString &bareName)
+{
+    for (auto it = m_pictures.begin(); it != m_pictures.end(); ++it) {
+        if (it->first == bareName) {
+            std::rotate(it, it + 1, m_pictures.end());
+            return m_pictures.back().second;
+        }
+    }
+    if (m_pictures.size() >= kRememberedPictures)
+        m_pictures.erase(m_pictures.begin());
+    m_pictures.emplace_back(bareName, m_host.dataPicture(bareName));
+    return m_pictures.back().second;
+}
+
 void PageRenderer::ResetLayout()
 {
+    m_pictures.clear(); // a new body sees the files as they are now
     if (!m_surface)
         return;
     DrawingSurface &s = *m_surface;

@@ -6,6 +6,9 @@
 
 #include <QString>
 #include <QStringView>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace vorlane {
 
@@ -69,6 +72,10 @@ public:
     void pset(double x, double y, const QColor &colour);
     // Sets the font size; a size that is not a finite single above 0 is skipped.
     void setFontSize(double points);
+    // The host's data picture of that bare file name, remembered until the layout
+    // starts again: a body that names a few pictures thousands of times looks
+    // each file up once.
+    std::optional<Picture> dataPicture(const QString &bareName);
 
     // Draws a text run (the run without its final pilcrow): alignment, the
     // pending lineShift, the relief shadow, the text; endsLine moves to the
@@ -88,6 +95,10 @@ private:
     RenderState &m_state;
     RenderHost &m_host;
     DrawingSurface *m_surface = nullptr;
+    // The last pictures looked up in this body, most recent last; a few only, so
+    // that a body naming many pictures does not hold them all.
+    static constexpr std::size_t kRememberedPictures = 8;
+    std::vector<std::pair<QString, std::optional<Picture>>> m_pictures;
 };
 
 } // namespace vorlane

@@ -27,7 +27,7 @@ void PictureCommands::PlacePicture(PageRenderer &r, QStringView name, Mode mode)
     const QString bare = BareFileName(file.toString());
     if (bare.trimmed().isEmpty())
         return;
-    const std::optional<Picture> picture = r.host().dataPicture(bare);
+    const std::optional<Picture> picture = r.dataPicture(bare);
     if (!picture || picture->image.isNull())
         return;
 
