@@ -203,6 +203,54 @@ void BM_RenderEveryGeneratedPage(benchmark::State &st)
 }
 BENCHMARK(BM_RenderEveryGeneratedPage)->Arg(3000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
+// Bodies of 1 MB made of one line repeated, drawn as the window draws a page: the
+// body, the title bands and the illustration on raster surfaces with the real
+// fonts, pictures from the bundled course's data folder. Goal: under 1 s each.
+const char *const kEnormousLines[] = {
+    "Un texte ordinaire de physique sur une ligne\u00b6",
+    "##DGFOND2",
+    "##IXAonde.png",
+    "##PLOUF",
+    "##FRAC\u0394v#\u0394t",
+    "##RECT999999",
+    "##LIERTvoir la loi#PA0012",
+    "##TAB01020001",
+    "##FINTAC03",
+    "##SQD",
+};
+
+void BM_RenderEnormousBody(benchmark::State &st)
+{
+    const QString line = QString::fromUtf8(kEnormousLines[st.range(0)]) + QStringLiteral("\r\n");
+    const QString body = line.repeated(qsizetype(1 << 20) / line.toUtf8().size());
+    OffscreenHost host;
+    host.setDataFolder(QStringLiteral(VORLANE_SAMPLE_DIR "/data"));
+    auto add = [&](const char *name, double w, double h) {
+        return static_cast<RasterSurface *>(
+            &host.addSurface(std::make_unique<RasterSurface>(QString::fromLatin1(name), w, h, 1.0)));
+    };
+    RasterSurface *surface = add("PictureTEXTE", 600, 1000);
+    add("titre", 600, 60);
+    add("bastitre", 600, 30);
+    add("PICTUREILLUS", 180, 420);
+    RenderState state;
+    PageRenderer renderer(state, host);
+    renderer.setSurface(surface);
+    for (auto _ : st) {
+        surface->clear();
+        surface->setHeight(1000);
+        host.linkElements()->hideAll();
+        state.pageHeight = 0;
+        renderer.RenderPageText(body);
+        benchmark::DoNotOptimize(surface->image().constBits());
+    }
+    st.SetLabel(kEnormousLines[st.range(0)]);
+}
+BENCHMARK(BM_RenderEnormousBody)
+    ->DenseRange(0, int(std::size(kEnormousLines)) - 1)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char **argv)

@@ -79,6 +79,9 @@ if [ -x "$bench/bench_search" ]; then
 fi
 
 echo "== enormous bodies: 1 MB of one command repeated, drawn on raster surfaces (goal: under 1 s and 300 MB each) =="
+echo "drawing alone, in process (bench_render):"
+figures "$bench/bench_render" --benchmark_filter='EnormousBody'
+echo "the whole tool, PNG written:"
 tool="$build/bin/vorlane-tool"
 if [ -x "$tool" ]; then
   big="$work/bodies"
