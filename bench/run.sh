@@ -7,6 +7,8 @@ set -euo pipefail
 build="${1:-build}"
 bench="$build/bench"
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-/tmp/vorlane-bench-runtime}
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
@@ -103,7 +105,9 @@ if [ -x "$tool" ]; then
   for body in text title-band picture taller fraction box link one-line; do
     /usr/bin/time -f '%U %S %M' -o "$work/time" "$tool" render-markup --png "$work/body.png" \
       --data "$(dirname "$0")/../sample/data" <"$big/$body" >/dev/null 2>&1 || true
-    read -r user sys peak <"$work/time"
+    # time(1) puts "Command exited with non-zero status" first when the tool refuses
+    # (a body that is 0 pixels high): its figures are the last line.
+    read -r user sys peak < <(tail -n 1 "$work/time")
     echo "$body: $(awk -v u="$user" -v s="$sys" 'BEGIN {printf "%.2f", u + s}') s CPU, peak RSS $((peak / 1024)) MB (the whole tool, PNG written)"
   done
 fi
