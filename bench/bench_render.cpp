@@ -138,6 +138,19 @@ void BM_RenderTypicalPageRecording(benchmark::State &st)
 }
 BENCHMARK(BM_RenderTypicalPageRecording)->Unit(benchmark::kMicrosecond);
 
+// The page on the body's raster surface as the window draws it: clear, then the
+// body (the surface grows or shrinks to it).
+void drawAsAPage(RasterSurface &surface, OffscreenHost &host, RenderState &state, PageRenderer &renderer,
+                 const QString &body)
+{
+    surface.clear();
+    surface.setHeight(1000);
+    host.linkElements()->hideAll();
+    state.pageHeight = 0;
+    renderer.RenderPageText(body);
+    benchmark::DoNotOptimize(surface.image().constBits());
+}
+
 // The page on the body's raster surface with the real fonts, as the window
 // draws it: clear, then the body (the surface grows or shrinks to it).
 void BM_RenderTypicalPageRaster(benchmark::State &st)
@@ -149,14 +162,8 @@ void BM_RenderTypicalPageRaster(benchmark::State &st)
     RenderState state;
     PageRenderer renderer(state, host);
     renderer.setSurface(surface);
-    for (auto _ : st) {
-        surface->clear();
-        surface->setHeight(1000);
-        host.linkElements()->hideAll();
-        state.pageHeight = 0;
-        renderer.RenderPageText(body);
-        benchmark::DoNotOptimize(surface->image().constBits());
-    }
+    for (auto _ : st)
+        drawAsAPage(*surface, host, state, renderer, body);
     st.counters["heightPx"] = surface->height();
 }
 BENCHMARK(BM_RenderTypicalPageRaster)->Arg(10)->Arg(20)->ArgName("ratio_x10")->Unit(benchmark::kMicrosecond);
@@ -236,14 +243,8 @@ void BM_RenderEnormousBody(benchmark::State &st)
     RenderState state;
     PageRenderer renderer(state, host);
     renderer.setSurface(surface);
-    for (auto _ : st) {
-        surface->clear();
-        surface->setHeight(1000);
-        host.linkElements()->hideAll();
-        state.pageHeight = 0;
-        renderer.RenderPageText(body);
-        benchmark::DoNotOptimize(surface->image().constBits());
-    }
+    for (auto _ : st)
+        drawAsAPage(*surface, host, state, renderer, body);
     st.SetLabel(kEnormousLines[st.range(0)]);
 }
 BENCHMARK(BM_RenderEnormousBody)

@@ -9,15 +9,8 @@
 // (`PictureTEXTE`; the label of the empty window), then the peak resident set in
 // kilobytes. The probe is an event filter of this program, not of the product.
 
-#include "core/app/session.h"
-#include "core/course/coursetable.h"
-#include "core/platform/desktop.h"
-#include "core/platform/files.h"
-#include "core/platform/prompts.h"
-#include "core/platform/volumes.h"
+#include "benchwindow.h"
 #include "generatedcourse.h"
-#include "ui/mainwindow.h"
-#include "ui/platform/systemprocesses.h"
 #include "ui/surfaceview.h"
 
 #include <QApplication>
@@ -40,14 +33,6 @@ double cpuMilliseconds()
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
     return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
 }
-
-class WideScreen final : public Screen {
-public:
-    double widthTwips() const override { return 1280 * 15.0; }
-    double heightTwips() const override { return 1024 * 15.0; }
-    double twipsPerPixelX() const override { return 15; }
-    double twipsPerPixelY() const override { return 15; }
-};
 
 // Ends the event loop once the watched widget's first paint is over.
 class FirstPaint final : public QObject {
@@ -93,15 +78,8 @@ int generate(int pages, const QString &folder)
 int startCourse(int argc, char **argv, const QString &folder, double start)
 {
     QApplication app(argc, argv);
-    SilentPrompts prompts;
-    WideScreen screen;
-    LocalFiles files;
-    MountedVolumes volumes;
-    SystemProcesses processes;
-    SilentDesktop desktop;
-    Session session;
-    CourseTable course;
-    MainWindow window(folder, session, course, course, {prompts, screen, files, volumes, processes, desktop});
+    bench::BenchCourseWindow opened(folder);
+    MainWindow &window = opened.window;
     FirstPaint probe(window.body());
     QTimer::singleShot(60000, qApp, [] { QCoreApplication::exit(3); }); // never a hang
     if (!window.load()) {

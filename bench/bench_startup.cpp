@@ -3,15 +3,8 @@
 // row and its cache written) and a later start (the index read from its cache).
 // Run: build/bench/bench_startup
 
-#include "core/app/session.h"
-#include "core/course/coursetable.h"
-#include "core/platform/desktop.h"
-#include "core/platform/files.h"
-#include "core/platform/prompts.h"
-#include "core/platform/volumes.h"
+#include "benchwindow.h"
 #include "generatedcourse.h"
-#include "ui/mainwindow.h"
-#include "ui/platform/systemprocesses.h"
 #include "ui/surfaceview.h"
 
 #include <QApplication>
@@ -22,14 +15,6 @@
 namespace {
 
 using namespace vorlane;
-
-class WideScreen final : public Screen {
-public:
-    double widthTwips() const override { return 1280 * 15.0; }
-    double heightTwips() const override { return 1024 * 15.0; }
-    double twipsPerPixelX() const override { return 15; }
-    double twipsPerPixelY() const override { return 15; }
-};
 
 constexpr int kPages = 3000;
 
@@ -51,15 +36,8 @@ QTemporaryDir &courseFolder()
 // One start to the first page drawn; the window is closed outside the timing.
 void startOnce(benchmark::State *state, const QString &folder)
 {
-    SilentPrompts prompts;
-    WideScreen screen;
-    LocalFiles files;
-    MountedVolumes volumes;
-    SystemProcesses processes;
-    SilentDesktop desktop;
-    Session session;
-    CourseTable course;
-    MainWindow window(folder, session, course, course, {prompts, screen, files, volumes, processes, desktop});
+    bench::BenchCourseWindow opened(folder);
+    MainWindow &window = opened.window;
     const bool started = window.load();
     benchmark::DoNotOptimize(window.body()->surface().height());
     if (!state)
