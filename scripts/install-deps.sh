@@ -8,7 +8,7 @@ set -euo pipefail
 PACKAGES=(
   # build
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-multimedia-dev libqt6sql6-sqlite
+  qt6-base-dev qt6-multimedia-dev libqt6sql6-sqlite libsqlite3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   mdbtools-dev libglib2.0-dev
   libavformat-dev libavcodec-dev libswscale-dev libavutil-dev libswresample-dev

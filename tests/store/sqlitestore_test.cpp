@@ -168,6 +168,35 @@ TEST_F(SqliteStoreTest, DeferredColumnsGiveTheSameValuesReadRowByRow)
     }
 }
 
+// The compiled course holds an index of every column but the bodies, which
+// SQLite scans instead of the table when the bodies are deferred: its order is
+// not the rows' order, and a row of the first rowid whose page number sorts
+// last shows that the rows still come in rowid order.
+TEST_F(SqliteStoreTest, RowsReadThroughACoveringIndexKeepRowidOrderAndValues)
+{
+    runSql(dir.filePath(QStringLiteral("PcTs.sqlite")),
+           {{QString::fromLatin1(kCoursInsert), {5, u"Annexe"_s, 99, 9, 1, 1, 0, 0, 0.25, 1.0, u"Fin"_s, 7}},
+            {u"CREATE INDEX Cours_cles ON Cours (Numeropage, \"Index\", titre, precedent, suite, "
+             u"imprimable, moteur, debutimp, finimp, sommaire)"_s}});
+    DataControl whole;
+    refreshed(whole);
+    DataControl deferred;
+    deferred.setDeferredColumns({u"fpc"_s});
+    refreshed(deferred);
+    ASSERT_EQ(deferred.rowCount(), 4);
+    ASSERT_EQ(whole.rowCount(), 4);
+    EXPECT_EQ(deferred.fieldNames(), whole.fieldNames());
+    const QStringList titles = {u"Annexe"_s, u"Accueil"_s, QString::fromUtf8("Mécanique — ondes"),
+                                u"Forces"_s};
+    for (int row = 0; row < 4; ++row) {
+        ASSERT_TRUE(whole.setAbsolutePosition(row));
+        ASSERT_TRUE(deferred.setAbsolutePosition(row));
+        EXPECT_EQ(deferred.field(u"titre"), titles[row]) << "row " << row;
+        for (const QString &name : whole.fieldNames())
+            EXPECT_EQ(deferred.field(name), whole.field(name)) << "row " << row << " " << name.toStdString();
+    }
+}
+
 TEST_F(SqliteStoreTest, DeferredValueFollowsWritesAndComesOnlyFromItsOwnDatabase)
 {
     DataControl data;

@@ -4,15 +4,18 @@
 
 #include <QFileInfo>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QUuid>
 #include <QVariant>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <sqlite3.h>
 
 using namespace Qt::StringLiterals;
 
@@ -37,48 +40,120 @@ bool isYesNoField(QStringView table, QStringView field)
     return false;
 }
 
-QString yesNoText(const QVariant &value)
+// The connection's own SQLite handle: rows are read through it value by value,
+// without a QVariant for each.
+sqlite3 *handleOf(const QString &connection)
 {
-    if (value.isNull())
-        return QStringLiteral("0");
-    double number = 0;
-    switch (value.typeId()) {
-    case QMetaType::LongLong:
-    case QMetaType::Int:
-    case QMetaType::ULongLong:
-    case QMetaType::Double:
-        number = value.toDouble();
-        break;
-    case QMetaType::QByteArray:
-        number = DecimalRead(QString::fromUtf8(value.toByteArray()));
-        break;
-    default:
-        number = DecimalRead(value.toString());
-        break;
-    }
-    return number != 0 ? QStringLiteral("1") : QStringLiteral("0");
+    const QVariant handle = QSqlDatabase::database(connection, false).driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3 *const *>(handle.constData());
 }
 
-QString fieldText(const QVariant &value, bool yesNo)
-{
-    if (yesNo)
-        return yesNoText(value);
-    if (value.isNull())
-        return QString();
-    switch (value.typeId()) {
-    case QMetaType::LongLong:
-        return QString::number(value.toLongLong());
-    case QMetaType::Int:
-        return QString::number(value.toInt());
-    case QMetaType::ULongLong:
-        return QString::number(value.toULongLong());
-    case QMetaType::Double:
-        return RealFieldText(value.toDouble());
-    case QMetaType::QByteArray:
-        return QString::fromUtf8(value.toByteArray());
-    default:
-        return value.toString();
+// A prepared statement, finalised with its owner.
+class Statement {
+public:
+    Statement() = default;
+    Statement(const Statement &) = delete;
+    Statement &operator=(const Statement &) = delete;
+    ~Statement() { sqlite3_finalize(m_statement); }
+
+    bool prepare(sqlite3 *db, const QString &sql)
+    {
+        sqlite3_finalize(m_statement);
+        m_statement = nullptr;
+        const QByteArray utf8 = sql.toUtf8();
+        return db &&
+               sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &m_statement, nullptr) == SQLITE_OK;
     }
+    sqlite3_stmt *get() const { return m_statement; }
+
+private:
+    sqlite3_stmt *m_statement = nullptr;
+};
+
+// Texts of the small whole numbers, made once and shared by every cell that
+// holds one (flags, counts, most page links).
+const QString &smallNumberText(int n)
+{
+    static const std::vector<QString> texts = [] {
+        std::vector<QString> all(1024);
+        for (int i = 0; i < int(all.size()); ++i)
+            all[std::size_t(i)] = QString::number(i);
+        return all;
+    }();
+    return texts[std::size_t(n)];
+}
+
+QString wholeNumberText(qint64 n)
+{
+    return n >= 0 && n < 1024 ? smallNumberText(int(n)) : QString::number(n);
+}
+
+QString storedText(sqlite3_stmt *statement, int column)
+{
+    // SQLite gives a text in UTF-16 as QString holds it, converting once.
+    const void *text = sqlite3_column_text16(statement, column);
+    const int bytes = sqlite3_column_bytes16(statement, column);
+    return text ? QString(static_cast<const QChar *>(text), bytes / qsizetype(sizeof(QChar))) : QString();
+}
+
+QString blobText(sqlite3_stmt *statement, int column)
+{
+    const void *bytes = sqlite3_column_blob(statement, column);
+    return QString::fromUtf8(static_cast<const char *>(bytes), sqlite3_column_bytes(statement, column));
+}
+
+// A value of the current row as bound controls show it (see the class comment).
+QString columnText(sqlite3_stmt *statement, int column, bool yesNo)
+{
+    switch (sqlite3_column_type(statement, column)) {
+    case SQLITE_NULL:
+        return yesNo ? smallNumberText(0) : QString();
+    case SQLITE_INTEGER: {
+        const qint64 value = sqlite3_column_int64(statement, column);
+        return yesNo ? smallNumberText(value != 0) : wholeNumberText(value);
+    }
+    case SQLITE_FLOAT: {
+        const double value = sqlite3_column_double(statement, column);
+        return yesNo ? smallNumberText(value != 0) : RealFieldText(value);
+    }
+    case SQLITE_BLOB: {
+        QString text = blobText(statement, column);
+        return yesNo ? smallNumberText(DecimalRead(text) != 0) : text;
+    }
+    default: {
+        QString text = storedText(statement, column);
+        return yesNo ? smallNumberText(DecimalRead(text) != 0) : text;
+    }
+    }
+}
+
+// Rows as they are read: cells row after row, and each row's rowid.
+struct ReadRows {
+    std::deque<QString> cells;
+    std::vector<qint64> rowIds;
+};
+
+// Puts the rows in rowid order when SQLite gave them in another (it scans a
+// covering index when one holds every column asked for).
+void sortByRowId(ReadRows &rows, std::size_t columns)
+{
+    if (std::is_sorted(rows.rowIds.begin(), rows.rowIds.end()) || columns == 0)
+        return;
+    std::vector<std::size_t> order(rows.rowIds.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&rows](std::size_t a, std::size_t b) { return rows.rowIds[a] < rows.rowIds[b]; });
+    ReadRows sorted;
+    sorted.rowIds.reserve(rows.rowIds.size());
+    for (std::size_t row : order) {
+        sorted.rowIds.push_back(rows.rowIds[row]);
+        for (std::size_t c = 0; c < columns; ++c)
+            sorted.cells.push_back(std::move(rows.cells[row * columns + c]));
+    }
+    rows = std::move(sorted);
 }
 
 } // namespace
@@ -114,7 +189,7 @@ struct SqliteFile::PreparedRead {
     QString table;
     QString field;
     bool yesNo = false;
-    QSqlQuery query;
+    Statement statement;
 };
 
 SqliteFile::~SqliteFile()
@@ -214,17 +289,20 @@ TableRead SqliteFile::readTable(QStringView name, const QStringList &deferred) c
                             : StoreStatus::Unreadable;
         return result;
     }
+    sqlite3 *db = handleOf(m_connection);
+    result.status = StoreStatus::Unreadable;
 
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     // A deferred column is selected as NULL under its own name, so that the
     // columns keep their order and names.
     QString selected = u"*"_s;
     std::vector<bool> isDeferred;
     if (!deferred.isEmpty()) {
-        const QSqlRecord stored = db.record(table);
+        Statement columns;
+        if (!columns.prepare(db, u"SELECT * FROM "_s + quoted(table)))
+            return result;
         QStringList list;
-        for (int i = 0; i < stored.count(); ++i) {
-            const QString column = stored.fieldName(i);
+        for (int i = 0; i < sqlite3_column_count(columns.get()); ++i) {
+            const QString column = QString::fromUtf8(sqlite3_column_name(columns.get(), i));
             const bool defer = deferred.contains(column, Qt::CaseInsensitive);
             isDeferred.push_back(defer);
             list.append(defer ? u"NULL AS "_s + quoted(column) : quoted(column));
@@ -232,46 +310,47 @@ TableRead SqliteFile::readTable(QStringView name, const QStringList &deferred) c
         if (!list.isEmpty())
             selected = list.join(u", "_s);
     }
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    // Doubles as numbers, not as SQLite's own text of them.
-    query.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
-    bool withRowIds =
-        query.exec(u"SELECT rowid, "_s + selected + u" FROM "_s + quoted(table) + u" ORDER BY rowid"_s);
-    if (!withRowIds)
+    // No order is asked for: without the deferred columns SQLite may scan a
+    // smaller covering index instead of the whole table, and the rows are put
+    // back in rowid order afterwards.
+    Statement query;
+    const bool withRowIds = query.prepare(db, u"SELECT rowid, "_s + selected + u" FROM "_s + quoted(table));
+    if (!withRowIds) {
         isDeferred.clear(); // without rowids a value could not be fetched later
-    if (!withRowIds && !query.exec(u"SELECT * FROM "_s + quoted(table))) {
-        result.status = StoreStatus::Unreadable;
-        return result;
+        if (!query.prepare(db, u"SELECT * FROM "_s + quoted(table)))
+            return result;
     }
 
-    const QSqlRecord record = query.record();
+    sqlite3_stmt *statement = query.get();
     const int first = withRowIds ? 1 : 0;
+    const int count = sqlite3_column_count(statement);
     QStringList columns;
     std::vector<bool> yesNo;
-    for (int i = first; i < record.count(); ++i) {
-        columns.append(record.fieldName(i));
-        yesNo.push_back(isYesNoField(table, record.fieldName(i)));
+    for (int i = first; i < count; ++i) {
+        columns.append(QString::fromUtf8(sqlite3_column_name(statement, i)));
+        yesNo.push_back(isYesNoField(table, columns.constLast()));
     }
+    ReadRows read;
+    int step = SQLITE_ROW;
+    while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
+        if (withRowIds)
+            read.rowIds.push_back(sqlite3_column_int64(statement, 0));
+        for (int i = first; i < count; ++i)
+            read.cells.push_back(isDeferred.empty() || !isDeferred[std::size_t(i - first)]
+                                     ? columnText(statement, i, yesNo[std::size_t(i - first)])
+                                     : QString());
+    }
+    // A step also ends on an error in the middle of the table (damaged pages).
+    if (step != SQLITE_DONE)
+        return result;
+    if (withRowIds)
+        sortByRowId(read, std::size_t(count - first));
+
     TableRows rows(table, columns);
     for (std::size_t i = 0; i < isDeferred.size(); ++i)
         if (isDeferred[i])
             rows.setDeferred(int(i));
-    QStringList values;
-    while (query.next()) {
-        values.clear();
-        for (int i = first; i < record.count(); ++i)
-            values.append(fieldText(query.value(i), yesNo[std::size_t(i - first)]));
-        if (withRowIds)
-            rows.appendRow(values, query.value(0).toLongLong());
-        else
-            rows.appendRow(values);
-    }
-    // next() also ends on an error in the middle of the table (damaged pages).
-    if (query.isActive() && query.lastError().isValid()) {
-        result.status = StoreStatus::Unreadable;
-        return result;
-    }
+    rows.setRows(std::move(read.cells), std::move(read.rowIds));
     result.status = StoreStatus::Ok;
     result.rows = std::move(rows);
     return result;
@@ -286,32 +365,35 @@ std::optional<QString> SqliteFile::readField(QStringView table, qint64 rowId, QS
         read->field.compare(field, Qt::CaseInsensitive) != 0) {
         m_fieldRead.reset();
         const QString storedTable = findTable(table);
-        if (storedTable.isEmpty())
-            return std::nullopt;
-        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-        const QSqlRecord columns = db.record(storedTable);
-        QString storedField;
-        for (int i = 0; i < columns.count() && storedField.isEmpty(); ++i)
-            if (columns.fieldName(i).compare(field, Qt::CaseInsensitive) == 0)
-                storedField = columns.fieldName(i);
+        const QString storedField = storedTable.isEmpty() ? QString() : findField(storedTable, field);
         if (storedField.isEmpty())
             return std::nullopt;
-        auto prepared = std::make_unique<PreparedRead>(
-            PreparedRead{storedTable, storedField, isYesNoField(storedTable, storedField), QSqlQuery(db)});
-        prepared->query.setForwardOnly(true);
-        prepared->query.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
-        if (!prepared->query.prepare(u"SELECT "_s + quoted(storedField) + u" FROM "_s + quoted(storedTable) +
-                                     u" WHERE rowid = ?"_s))
+        auto prepared = std::make_unique<PreparedRead>();
+        prepared->table = storedTable;
+        prepared->field = storedField;
+        prepared->yesNo = isYesNoField(storedTable, storedField);
+        if (!prepared->statement.prepare(handleOf(m_connection), u"SELECT "_s + quoted(storedField) +
+                                                                     u" FROM "_s + quoted(storedTable) +
+                                                                     u" WHERE rowid = ?"_s))
             return std::nullopt;
         m_fieldRead = std::move(prepared);
         read = m_fieldRead.get();
     }
-    read->query.bindValue(0, rowId);
+    sqlite3_stmt *statement = read->statement.get();
     std::optional<QString> value;
-    if (read->query.exec() && read->query.next())
-        value = fieldText(read->query.value(0), read->yesNo);
-    read->query.finish();
+    if (sqlite3_bind_int64(statement, 1, rowId) == SQLITE_OK && sqlite3_step(statement) == SQLITE_ROW)
+        value = columnText(statement, 0, read->yesNo);
+    sqlite3_reset(statement);
     return value;
+}
+
+QString SqliteFile::findField(const QString &storedTable, QStringView field) const
+{
+    const QSqlRecord columns = QSqlDatabase::database(m_connection, false).record(storedTable);
+    for (int i = 0; i < columns.count(); ++i)
+        if (columns.fieldName(i).compare(field, Qt::CaseInsensitive) == 0)
+            return columns.fieldName(i);
+    return QString();
 }
 
 std::optional<QString> SqliteFile::writeField(QStringView table, qint64 rowId, QStringView field,
@@ -320,34 +402,19 @@ std::optional<QString> SqliteFile::writeField(QStringView table, qint64 rowId, Q
     if (!isWritable())
         return std::nullopt;
     const QString storedTable = findTable(table);
-    if (storedTable.isEmpty())
-        return std::nullopt;
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     // The field's stored spelling, from the table's own columns.
-    QString storedField;
-    const QSqlRecord columns = db.record(storedTable);
-    for (int i = 0; i < columns.count() && storedField.isEmpty(); ++i)
-        if (columns.fieldName(i).compare(field, Qt::CaseInsensitive) == 0)
-            storedField = columns.fieldName(i);
+    const QString storedField = storedTable.isEmpty() ? QString() : findField(storedTable, field);
     if (storedField.isEmpty())
         return std::nullopt;
 
-    QSqlQuery update(db);
+    QSqlQuery update(QSqlDatabase::database(m_connection, false));
     update.prepare(u"UPDATE "_s + quoted(storedTable) + u" SET "_s + quoted(storedField) +
                    u" = ? WHERE rowid = ?"_s);
     update.addBindValue(text);
     update.addBindValue(rowId);
     if (!update.exec() || update.numRowsAffected() != 1)
         return std::nullopt;
-
-    QSqlQuery readBack(db);
-    readBack.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
-    readBack.prepare(u"SELECT "_s + quoted(storedField) + u" FROM "_s + quoted(storedTable) +
-                     u" WHERE rowid = ?"_s);
-    readBack.addBindValue(rowId);
-    if (!readBack.exec() || !readBack.next())
-        return std::nullopt;
-    return fieldText(readBack.value(0), isYesNoField(storedTable, storedField));
+    return readField(storedTable, rowId, storedField);
 }
 
 bool SqliteFile::create(const QString &path)

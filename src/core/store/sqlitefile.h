@@ -19,7 +19,8 @@ namespace vorlane {
 QString RealFieldText(double value);
 
 // One SQLite database file, read and written through Qt SQL (QSQLITE driver)
-// on a connection of its own, named uniquely for this object.
+// on a connection of its own, named uniquely for this object. Rows are read
+// through the connection's own SQLite handle, a value at a time.
 //
 // Tables and their fields keep the names of the course and test databases
 // (Cours, DESCRIPTION, Contenu...). Values reach callers as text: NULL as the
@@ -87,6 +88,10 @@ public:
     bool insertRow(QStringView table, const QVariantList &values, QString *error = nullptr);
 
 private:
+    // Stored spelling of a column of a stored table, found without regard to
+    // letter case; empty when it has none.
+    QString findField(const QString &storedTable, QStringView field) const;
+
     struct PreparedRead;
     QString m_connection;
     mutable std::unique_ptr<PreparedRead> m_fieldRead;

@@ -55,10 +55,16 @@ void TableRows::appendRow(const QStringList &values, qint64 rowId)
     appendRow(values);
 }
 
-void TableRows::reserve(int rows)
+void TableRows::setRows(std::deque<QString> cells, std::vector<qint64> rowIds)
 {
-    if (rows > 0)
-        m_cells.reserve(std::size_t(rows) * std::size_t(columnCount()));
+    const std::size_t n = std::size_t(columnCount());
+    m_rowCount = n == 0 ? 0 : int(cells.size() / n);
+    cells.resize(std::size_t(m_rowCount) * n);
+    m_cells = std::move(cells);
+    m_rowIds = std::move(rowIds);
+    // Rowids are kept only when every row has one.
+    if (int(m_rowIds.size()) != m_rowCount)
+        m_rowIds.clear();
 }
 
 std::optional<qint64> TableRows::rowId(int row) const

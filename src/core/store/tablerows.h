@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <deque>
 #include <optional>
 #include <vector>
 
@@ -40,7 +41,9 @@ public:
     // The same with the row's SQLite rowid. A table has rowids only when every
     // row was appended with one.
     void appendRow(const QStringList &values, qint64 rowId);
-    void reserve(int rows);
+    // Replaces every row at once: `cells` row after row (a partial last row is
+    // dropped) and, when not empty, one rowid per row.
+    void setRows(std::deque<QString> cells, std::vector<qint64> rowIds);
 
     bool hasRowIds() const { return m_rowCount > 0 && int(m_rowIds.size()) == m_rowCount; }
     // SQLite rowid of a row; none when the table has no rowids or the row does not exist.
@@ -58,7 +61,9 @@ private:
     QString m_tableName;
     QStringList m_columns;
     QHash<QString, int> m_columnByFoldedName;
-    std::vector<QString> m_cells; // row-major, rowCount x columnCount
+    // Row-major, rowCount x columnCount. A deque grows without moving what it
+    // holds: a table of thousands of rows is read without copying its cells.
+    std::deque<QString> m_cells;
     std::vector<qint64> m_rowIds;
     std::vector<bool> m_deferred; // by column; empty when none is
     int m_rowCount = 0;
