@@ -44,11 +44,11 @@ PageIndexLoader::Source PageIndexLoader::LoadPageIndex(PageIndex &index)
 
     const int n = prepare(index);
     const RecordFile file(*cache);
-    const QStringList records = n >= 0 ? file.readRange(1, 2 * (n + 1)) : QStringList();
+    const std::vector<double> records = n >= 0 ? file.readNumbers(1, 2 * (n + 1)) : std::vector<double>();
     for (int i = 0; i <= n; ++i) {
         fill(i, n);
-        PageIndex::assign(index.byNumber, i + 1, DecimalRead(records.value(2 * i)));
-        PageIndex::assign(index.byOrder, i + 1, DecimalRead(records.value(2 * i + 1)));
+        PageIndex::assign(index.byNumber, i + 1, records[std::size_t(2 * i)]);
+        PageIndex::assign(index.byOrder, i + 1, records[std::size_t(2 * i + 1)]);
     }
     if (m_strip)
         m_strip->finish();

@@ -1,6 +1,7 @@
 #include "core/records/recordfile.h"
 
 #include "core/text/cp1252.h"
+#include "core/text/decimal.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -87,16 +88,25 @@ QByteArray RecordFile::encode(const QString &text)
     return record;
 }
 
-QString RecordFile::decode(const QByteArray &record)
+namespace {
+// The text bytes of a record (a null view when it has none): none when it is too short, or when its length is
+// above 126 or negative (a signed 16-bit length cannot belong to a sound
+// record), or runs past the bytes actually present.
+QByteArrayView payload(QByteArrayView record)
 {
     if (record.size() < 2)
         return {};
     const int length = std::uint8_t(record[0]) | (std::uint8_t(record[1]) << 8);
-    // A signed 16-bit length above 126, or negative, cannot belong to a sound
-    // record; neither can one running past the bytes actually present.
-    if (length > kMaxTextBytes || length > record.size() - 2)
+    if (length > RecordFile::kMaxTextBytes || length > record.size() - 2)
         return {};
-    return FromWindows1252(record.mid(2, length));
+    return record.sliced(2, length);
+}
+} // namespace
+
+QString RecordFile::decode(const QByteArray &record)
+{
+    const QByteArrayView bytes = payload(record);
+    return bytes.data() ? FromWindows1252(bytes.toByteArray()) : QString();
 }
 
 QString RecordFile::read(int n) const
@@ -105,30 +115,59 @@ QString RecordFile::read(int n) const
     return one.isEmpty() ? QString() : one.first();
 }
 
+void RecordFile::forEachRecord(int first, int last, const std::function<void(QByteArrayView)> &visit) const
+{
+    QFile f(m_path);
+    // A file that may not be written (a read-only disc copy) can still be read;
+    // a missing one is created only where the folder may be written.
+    const bool open = (mayWrite(m_path) && openForReadWrite(f)) || f.open(QIODevice::ReadOnly);
+    // The records are read in large blocks into one buffer (one read for a page
+    // index cache of 8,192 records), not one system call per record; a block that
+    // ends early leaves the records past its end empty or truncated, as a
+    // record-by-record read would.
+    QByteArray block;
+    for (qint64 n = first; n <= last;) {
+        const qint64 count = std::min<qint64>(kReadBlockRecords, last - n + 1);
+        qint64 got = 0;
+        if (open && f.seek(offsetOf(n))) {
+            block.resize(count * kRecordLength);
+            got = std::max<qint64>(f.read(block.data(), block.size()), 0);
+        }
+        for (qint64 k = 0; k < count; ++k) {
+            const qint64 at = k * kRecordLength;
+            visit(at < got ? QByteArrayView(block.constData() + at, std::min<qint64>(kRecordLength, got - at))
+                           : QByteArrayView());
+        }
+        n += count;
+    }
+}
+
 QStringList RecordFile::readRange(int first, int last) const
 {
     QStringList out;
     if (!isRecordNumber(first) || !isRecordNumber(last) || last < first)
         return out;
-    QFile f(m_path);
-    // A file that may not be written (a read-only disc copy) can still be read;
-    // a missing one is created only where the folder may be written.
-    const bool open = (mayWrite(m_path) && openForReadWrite(f)) || f.open(QIODevice::ReadOnly);
     out.reserve(last - first + 1);
-    // The records are read in large blocks (one read for a whole page index cache),
-    // not one system call per record; a block that ends early leaves the records
-    // past its end empty or truncated, as a record-by-record read would.
-    for (qint64 n = first; n <= last;) {
-        const qint64 count = std::min<qint64>(kReadBlockRecords, last - n + 1);
-        QByteArray block;
-        if (open && f.seek(offsetOf(n)))
-            block = f.read(count * kRecordLength);
-        for (qint64 k = 0; k < count; ++k) {
-            const qint64 at = k * kRecordLength;
-            out.append(at < block.size() ? decode(block.mid(at, kRecordLength)) : QString());
-        }
-        n += count;
-    }
+    forEachRecord(first, last, [&out](QByteArrayView record) {
+        const QByteArrayView bytes = payload(record);
+        out.append(bytes.data() ? FromWindows1252(bytes.toByteArray()) : QString());
+    });
+    return out;
+}
+
+std::vector<double> RecordFile::readNumbers(int first, int last) const
+{
+    std::vector<double> out;
+    if (!isRecordNumber(first) || !isRecordNumber(last) || last < first)
+        return out;
+    out.reserve(std::size_t(last - first + 1));
+    forEachRecord(first, last, [&out](QByteArrayView record) {
+        const QByteArrayView bytes = payload(record);
+        char16_t text[kMaxTextBytes];
+        for (qsizetype i = 0; i < bytes.size(); ++i)
+            text[i] = Windows1252ToUnicode(static_cast<unsigned char>(bytes[i]));
+        out.push_back(DecimalRead(QStringView(text, bytes.size())));
+    });
     return out;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -60,6 +61,9 @@ public:
     // Texts of records first..last in one opening; an empty list when either
     // is not a record number or last < first.
     QStringList readRange(int first, int last) const;
+    // The same records read as decimal numbers (DecimalRead of each text), without
+    // keeping their texts: a page index cache of 60,000 records is read this way.
+    std::vector<double> readNumbers(int first, int last) const;
     // Replaces record n whole. A text of more than 126 bytes in Windows-1252 is
     // refused (false, nothing written); characters outside Windows-1252 are
     // written as "?". Records between the old end and n are filled with zeros.
@@ -74,6 +78,11 @@ public:
     static QString decode(const QByteArray &record);
 
 private:
+    // Calls visit with the bytes of each record first..last in turn (fewer than
+    // 128 for a truncated record, none past the end of the file), reading
+    // blocks of records into one buffer.
+    void forEachRecord(int first, int last, const std::function<void(QByteArrayView)> &visit) const;
+
     QString m_path;
 };
 
