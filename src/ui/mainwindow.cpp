@@ -58,6 +58,8 @@ MainWindow::MainWindow(QString applicationFolder, Session &session, CourseRows &
       m_renderer(session.render, m_renderHost), m_history(session, m_navigator, m_pageView)
 {
     setObjectName(u"multim"_s);
+    // Before any child exists: new flags later make the window polish them all again.
+    offerMaximizeBox();
     setWindowTitle(PageDisplay::productCaption());
     setAutoFillBackground(true);
     QPalette pal = palette();

@@ -54,7 +54,9 @@ void SurfaceView::paintEvent(QPaintEvent *event)
     QPainter p(this);
     if (!(m_seeThrough && m_blank)) {
         p.fillRect(event->rect(), Qt::white);
-        p.drawImage(QPointF(0, 0), m_surface->image());
+        // A blank surface is all white: its image need not even be made.
+        if (!m_blank)
+            p.drawImage(QPointF(0, 0), m_surface->image());
     }
     if (m_bordered) {
         p.setPen(QColor(0x8a, 0x94, 0xa6));

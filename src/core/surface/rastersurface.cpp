@@ -42,7 +42,9 @@ RasterSurface::RasterSurface(QString name, double widthPx, double heightPx, qrea
     : PaintedSurface(std::move(name), std::move(measurer)), m_width(validSize(widthPx) ? widthPx : 0),
       m_height(validSize(heightPx) ? heightPx : 0), m_dpr(validRatio(devicePixelRatio))
 {
-    reallocate();
+    // The image is made when it is first drawn on or shown: a surface that stays
+    // blank never fills memory with white.
+    m_resized = true;
 }
 
 RasterSurface::~RasterSurface()
@@ -167,8 +169,9 @@ void RasterSurface::markBehind(double x, double y, double w, double h)
 
 void RasterSurface::clear()
 {
-    realize();
-    if (!m_image.isNull())
+    if (m_resized)
+        m_keptWidth = m_keptHeight = 0; // the image still to be made is all white
+    else if (!m_image.isNull())
         m_image.fill(Qt::white);
     m_currentX = 0;
     m_currentY = 0;
