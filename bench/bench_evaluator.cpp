@@ -150,15 +150,30 @@ void BM_LeftNestedGroups(benchmark::State &state)
 BENCHMARK(BM_LeftNestedGroups)->Unit(benchmark::kMillisecond);
 
 // (1E(1E( ... 1))): each group's value is the text of the group inside it with "1E" in
-// front, not a number, so every group holds all the groups inside it and its
-// evaluation rewrites a text as long as them: the work grows with the square of the
-// depth, the one family of inputs still over 50 ms at the longest.
+// front, not a number, so every group holds all the groups inside it. Such a group is
+// unwrapped where it stands instead of being rewritten: the work grows with the depth,
+// not with its square.
 void BM_NestedTextValues(benchmark::State &state)
 {
     const int depth = int(state.range(0));
     evaluate(state, QStringLiteral("(1E").repeated(depth) + u'1' + QString(depth, u')'));
 }
 BENCHMARK(BM_NestedTextValues)->Arg(1000)->Arg((kMaxLength - 1) / 5)->Unit(benchmark::kMillisecond);
+
+// Other texts as values of nested groups, as long as the length allows: letters that
+// are no function, exponent signs, negative values after an "E", groups nested to the
+// left, values side by side inside each group, letters beyond ASCII.
+void BM_NestedTextRelatives(benchmark::State &state)
+{
+    static const char *const opens[] = {"(A", "(1E-", "(-1E", "(", "(2E1)(1E", "(\u00c9"};
+    static const char *const closes[] = {")", ")", ")", "E1)", ")", ")"};
+    const QString open = QString::fromUtf8(opens[state.range(0)]);
+    const QString close = QString::fromUtf8(closes[state.range(0)]);
+    // The spaces around the whole text must fit too.
+    const int depth = int((kMaxLength - 3) / (open.size() + close.size()));
+    evaluate(state, open.repeated(depth) + u'1' + close.repeated(depth));
+}
+BENCHMARK(BM_NestedTextRelatives)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

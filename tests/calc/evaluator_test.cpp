@@ -1,7 +1,9 @@
 #include "core/calc/expressionevaluator.h"
 #include "testsupport.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <random>
 
 using namespace vorlane;
 
@@ -263,6 +265,19 @@ TEST(EvaluateExpression, LongInputsGiveTheValuesOfTheirArithmetic)
         {QStringLiteral("1 - ").repeated(8000) + u'1', QStringLiteral("-7999")},
         {QStringLiteral("1^").repeated(8000) + u'2', QStringLiteral("1")},
         {QStringLiteral("2/2*").repeated(3000) + u'1', QStringLiteral("1")},
+        // Groups whose values are texts: each value is the text inside it, without its
+        // parentheses, however deep.
+        {QStringLiteral("(1E").repeated(6000) + u'1' + QString(6000, u')'),
+         QStringLiteral("1E").repeated(6000) + u'1'},
+        {QStringLiteral("(-1E").repeated(6000) + u'1' + QString(6000, u')'),
+         QStringLiteral("-1E").repeated(6000) + u'1'},
+        {QString(6000, u'(') + u'1' + QStringLiteral("E1)").repeated(6000),
+         u'1' + QStringLiteral("E1").repeated(6000)},
+        {QStringLiteral("(a").repeated(6000) + u'1' + QString(6000, u')'), QString(6000, u'A') + u'1'},
+        {QStringLiteral("(2E1)(1E").repeated(3000) + u'1' + QString(3000, u')'),
+         QStringLiteral("2E11E").repeated(3000) + u'1'},
+        {QStringLiteral("(\u00e9#").repeated(6000) + u'1' + QString(6000, u')'),
+         QStringLiteral("\u00c9#").repeated(6000) + u'1'},
     };
     for (const auto &c : cases) {
         QString text = c.expression;
@@ -331,6 +346,120 @@ TEST(ReduceParentheses, ReducesGroupsWithoutFunctions)
     EXPECT_EQ(text, QStringLiteral(" (COS 60) ")); // functions go first
     EXPECT_EQ(state.openParenCount, 1);
     EXPECT_EQ(int(state.error), 0);
+}
+
+// ReduceParentheses as its comment says it works, one group after another: the last "("
+// and the ")" after it, the group's value by NormaliseExpression and ApplyOperators, and
+// the whole text normalised again after each group.
+void reduceGroupByGroup(QString &text, EvalState &state)
+{
+    while (state.openParenCount > 0) {
+        const qsizetype open = text.lastIndexOf(u'(');
+        if (open < 0)
+            break;
+        const qsizetype close = text.indexOf(u')', open + 1);
+        if (close < 0) {
+            state.error = EvalError::Impossible;
+            break;
+        }
+        QString inner = text.mid(open + 1, close - open - 1);
+        if (std::any_of(inner.cbegin(), inner.cend(), [](QChar c) { return c >= u'F' && c <= u'Y'; }))
+            break;
+        NormaliseExpression(inner);
+        ApplyOperators(inner, state);
+        if (state.error != EvalError::None)
+            break;
+        text.replace(open, close - open + 1, inner);
+        --state.openParenCount;
+        NormaliseExpression(text);
+    }
+}
+
+// Random nests of groups made of `pieces`, up to 7 levels, with values side by side.
+QString nestedGroups(std::mt19937 &rng, const std::vector<QString> &pieces, int depth = 0)
+{
+    QString text;
+    const int count = int(rng() % 5);
+    for (int k = 0; k < count; ++k) {
+        if (rng() % 3 == 0 && depth < 7)
+            text += u'(' + nestedGroups(rng, pieces, depth + 1) + u')';
+        else
+            text += pieces[rng() % pieces.size()];
+    }
+    return text;
+}
+
+// Groups whose values are texts rather than numbers ("1E1E1", "A1") are reduced without
+// copying them; the texts they leave must be those of the reduction group by group,
+// whatever stands beside each group: signs, exponents, letters that make a code with
+// the value's first or last letter, operators, codes, other groups.
+TEST(ReduceParentheses, GroupsWithTextValuesReduceAsGroupByGroup)
+{
+    const struct {
+        const char *name;
+        std::vector<const char *> pieces;
+    } families[] = {
+        {"exponents", {"1", "2", ".", "E", "D", "E-", "E+", "-", "1E1", "-1E"}},
+        {"letters", {"1", "A", "B", "C", "Z", "E", "D", "IT", "OS", "XP", "I", "T"}},
+        {"signs and operators", {"1E", "1", "-", "+", "--", " * ", " / ", " ^ ", "*", " + ", " - "}},
+        {"codes and rewrites", {"1E", "A", "1", "SIN ", "cos", "INV", "LN", "IN", "V", "(5)", "(-5)"}},
+        {"other characters", {"1E", "#", ",", "\u00e9", "\u00df", "\u0394", "\U00010428", "1", "-", " "}},
+        {"everything",
+         {"1", "E", "E-", "-", "+", "A", "C", "IT", "OS", "XP", "\u00e9", "#", " * ", " + ", "SIN ", "INV",
+          ")", "("}},
+    };
+    for (const auto &family : families) {
+        std::vector<QString> pieces;
+        for (const char *piece : family.pieces)
+            pieces.push_back(u8(piece));
+        std::mt19937 rng(20261209u);
+        int reduced = 0;
+        for (int n = 0; n < 3000; ++n) {
+            QString text = nestedGroups(rng, pieces);
+            NormaliseExpression(text);
+            EvalState state;
+            CountTokens(text, state);
+            QString expected = text;
+            EvalState expectedState = state;
+            reduceGroupByGroup(expected, expectedState);
+            ReduceParentheses(text, state);
+            ASSERT_EQ(text, expected) << family.name << ": " << qPrintable(expected);
+            ASSERT_EQ(int(state.error), int(expectedState.error)) << family.name << ": " << qPrintable(text);
+            ASSERT_EQ(state.openParenCount, expectedState.openParenCount)
+                << family.name << ": " << qPrintable(text);
+            reduced += state.openParenCount == 0 && state.error == EvalError::None;
+        }
+        // Most nests are reduced to the end, not stopped at their first group.
+        EXPECT_GT(reduced, 1000) << family.name;
+    }
+}
+
+// A text value between what stands before its "(" and after its ")": the group at the
+// end is reduced first, so that the one beside it is reduced in a text already normalised.
+TEST(ReduceParentheses, TextValuesBesideSignsLettersAndOperators)
+{
+    const char *const cases[] = {
+        "IT(A1)(2E2)",   "I(A1)(2E2)",     "T(A1)(2E2)",      "(1C)OS 5(2E2)",    "(1E)XP 5(2E2)",
+        "(1C)A(2E2)",    "(1E)+5(2E2)",    "(1E)-5(2E2)",     "(1D)-5(2E2)",      "(1A)-5(2E2)",
+        "(1E-)5(2E2)",   "2(-1E1)(2E2)",   "2-(-1E1)(2E2)",   "2+(-1E1)(2E2)",    "2*(-1E1)(2E2)",
+        "2^(-1E1)(2E2)", "1E(-1E1)(2E2)",  "1D(-1E1)(2E2)",   "A(-1E1)(2E2)",     "SIN (-1E1)(2E2)",
+        "(-1E1)(2E2)",   "((-1E1))(2E2)",  "(1E1)5(2E2)",     "5(1E1)(2E2)",      "((1E1)5)(2E2)",
+        "(5(1E1))(2E2)", "(1E1)(-5)(2E2)", "(1E1)(1E1)(2E2)", "(1E1)-(1E1)(2E2)", "(E)(2E2)",
+        "(1E1)INV(2E2)", "INV(1E1)(2E2)",  "IN(VE1)(2E2)",    "L(1E1)N(2E2)",     "(\u00e9)(2E2)",
+    };
+    for (const char *c : cases) {
+        QString text = u8(c);
+        NormaliseExpression(text);
+        EvalState state;
+        CountTokens(text, state);
+        QString expected = text;
+        EvalState expectedState = state;
+        reduceGroupByGroup(expected, expectedState);
+        ReduceParentheses(text, state);
+        EXPECT_EQ(text, expected) << c;
+        EXPECT_EQ(int(state.error), int(expectedState.error)) << c;
+        EXPECT_EQ(state.openParenCount, expectedState.openParenCount) << c;
+    }
 }
 
 TEST(ApplyOperators, AppliesInTheOrderPowerDivideTimesMinusPlus)

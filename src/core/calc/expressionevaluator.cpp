@@ -524,6 +524,172 @@ bool normaliseAround(GapText &text, qsizetype start, qsizetype end, qsizetype &w
     return false;
 }
 
+// A character that can stand in a group's value that no step rewrites: neither a
+// control character, space, parenthesis, "*", "/" nor "^", no letter from F to Y (those
+// of the function codes, "LN" and "INV"), no small letter and no other character that
+// the upper case changes (the normal form is in upper case), no half of a surrogate
+// pair (two halves side by side could change together). Such a value is a text, not a
+// number ("1E1E1", "A1"), when it holds any character but digits, points and signs.
+bool isInertChar(char16_t c)
+{
+    if (c >= 0x80) {
+        if (QChar::isSurrogate(c))
+            return false;
+        const QChar one(c);
+        return QStringView(&one, 1).toString().toUpper() == QStringView(&one, 1);
+    }
+    if (c <= u' ' || c == 0x7f || (c >= u'F' && c <= u'Y') || (c >= u'a' && c <= u'z'))
+        return false;
+    return c != u'(' && c != u')' && c != u'*' && c != u'/' && c != u'^';
+}
+
+bool isSign(char16_t c)
+{
+    return c == u'+' || c == u'-';
+}
+
+// Groups reduced without rewriting their content. In a text that is its own normal
+// form, a group whose characters are all inert (isInertChar), with at least one that is
+// no digit, point or sign, evaluates to its own content: no operator, code or rewrite
+// of the spacing is in it. Replacing it by its value and normalising again then only
+// takes its two parentheses away, when nothing around them joins the value's first or
+// last character (sign pairs, a "-" that becomes an operator, letters that make a code,
+// an exponent sign); and a ")" after it cannot take a "(" away, since its look back
+// for a plain number stops at the character that is no digit, point or sign.
+//
+// Taking the two parentheses out of the buffer would move everything between them,
+// which is what makes nested text values cost the square of their length; instead the
+// parentheses are left where they are and the group is remembered as unwrapped. A
+// group around unwrapped groups skips over them without reading them again. The
+// parentheses of all the unwrapped groups are taken out at once by flush(), before any
+// other step reads the text.
+class InertGroups {
+public:
+    explicit InertGroups(GapText &text) : m_text(text) {}
+
+    bool empty() const { return m_groups.empty(); }
+
+    // Where the leftmost unwrapped group starts: every "(" still to reduce lies before
+    // it.
+    qsizetype leftmost() const { return m_groups.back().open; }
+
+    // Unwraps the group whose "(" is at `open`, the last "(" still to reduce, when it is
+    // such a group. The text must be its own normal form, once the parentheses of the
+    // unwrapped groups are taken out.
+    bool unwrap(qsizetype open)
+    {
+        if (open < 1 || !noRewriteReaches(m_text, open))
+            return false;
+        // The groups are kept from right to left: those inside this one are the last.
+        std::size_t k = m_groups.size();
+        char16_t first = 0;
+        char16_t last = 0;
+        bool text = false; // a character that is no digit, point or sign
+        qsizetype pos = open + 1;
+        for (;;) {
+            if (k > 0 && m_groups[k - 1].open == pos) {
+                const Group &inside = m_groups[--k];
+                if (first == 0)
+                    first = inside.first;
+                last = inside.last;
+                text = true;
+                pos = inside.close + 1;
+                continue;
+            }
+            if (pos >= m_text.size())
+                return false; // no ")": the evaluation fails, as the other steps say
+            const char16_t c = m_text.at(pos);
+            if (c == u')')
+                break;
+            if (!isInertChar(c))
+                return false;
+            if (first == 0)
+                first = c;
+            last = c;
+            text = text || !(isDigit(c) || c == u'.' || isSign(c));
+            ++pos;
+        }
+        const qsizetype close = pos;
+        if (!text)
+            return false;
+
+        // The value's first character beside what comes before the "(" (spaces aside, as
+        // the normalisation removes them first). The only code that can end with a
+        // letter of a value is "ITA".
+        const char16_t before = m_text.at(open - 1);
+        char16_t previous[2] = {u' ', u' '}; // the nearest first
+        for (qsizetype i = open - 1, seen = 0; i >= 0 && seen < 2; --i) {
+            if (m_text.at(i) != u' ')
+                previous[seen++] = m_text.at(i);
+        }
+        if (first == u'+') // never so in a normal form, where such a "+" is spaced
+            return false;
+        if (first == u'-' &&
+            (isSign(previous[0]) || !(before == u'(' || before == u' ' || before == u'E' || before == u'D')))
+            return false;
+        if (first == u'A' && previous[0] == u'T' && previous[1] == u'I')
+            return false;
+
+        // Its last character beside what comes after the ")", which may be the first
+        // character of an unwrapped group.
+        qsizetype j = close + 1;
+        while (j < m_text.size() && m_text.at(j) == u' ')
+            ++j;
+        char16_t next = u' ';
+        if (k > 0 && m_groups[k - 1].open == j)
+            next = m_groups[k - 1].first;
+        else if (j < m_text.size())
+            next = m_text.at(j);
+        // The codes that can start with a letter of a value are "COS" and "EXP"; a sign
+        // after "E" or "D" is an exponent's.
+        if (isSign(last))
+            return false;
+        if ((last == u'C' || last == u'E') && isAsciiLetter(next))
+            return false;
+        if ((last == u'E' || last == u'D') && isSign(next))
+            return false;
+
+        m_groups.resize(k);
+        m_groups.push_back({open, close, first, last});
+        return true;
+    }
+
+    // Takes the parentheses of the unwrapped groups out of the text; returns where the
+    // first of them was (every "(" left lies before it).
+    qsizetype flush()
+    {
+        const qsizetype from = m_groups.back().open;
+        const qsizetype to = m_groups.front().close + 1;
+        QString out;
+        out.reserve(to - from);
+        qsizetype pos = from;
+        for (auto g = m_groups.rbegin(); g != m_groups.rend(); ++g) {
+            for (; pos < g->open; ++pos)
+                out += QChar(m_text.at(pos));
+            // Inside an unwrapped group every parenthesis is one of an unwrapped group.
+            for (; pos <= g->close; ++pos) {
+                const char16_t c = m_text.at(pos);
+                if (c != u'(' && c != u')')
+                    out += QChar(c);
+            }
+        }
+        m_text.replace(from, to - from, out);
+        m_groups.clear();
+        return from;
+    }
+
+private:
+    struct Group {
+        qsizetype open; // its "(" and ")", still in the text
+        qsizetype close;
+        char16_t first; // the first and last characters of its value
+        char16_t last;
+    };
+
+    GapText &m_text;
+    std::vector<Group> m_groups; // from right to left, none inside another
+};
+
 void fail(EvalState &state)
 {
     state.error = EvalError::Impossible;
@@ -716,8 +882,16 @@ void ReduceParentheses(QString &text, EvalState &state)
         buf.assign(all);
         searchFrom = buf.size() - 1;
     };
+    InertGroups inert(buf);
     while (state.openParenCount > 0) {
-        const qsizetype open = buf.lastIndexOf(u'(', searchFrom);
+        const qsizetype open =
+            buf.lastIndexOf(u'(', inert.empty() ? searchFrom : std::min(searchFrom, inert.leftmost() - 1));
+        if (open >= 0 && stable && inert.unwrap(open)) {
+            --state.openParenCount;
+            continue;
+        }
+        if (!inert.empty())
+            searchFrom = inert.flush() - 1; // before `open`: the group's place is unchanged
         if (open < 0)
             break;
         const qsizetype close = buf.indexOf(u')', open + 1);
@@ -750,6 +924,8 @@ void ReduceParentheses(QString &text, EvalState &state)
         else
             normaliseAll();
     }
+    if (!inert.empty())
+        inert.flush();
     text = buf.toString();
 }
 
