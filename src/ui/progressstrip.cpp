@@ -10,6 +10,7 @@ ProgressStripWidget::ProgressStripWidget(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("labelvorlane"));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    m_clock.start();
 }
 
 void ProgressStripWidget::centre()
@@ -26,12 +27,17 @@ void ProgressStripWidget::fill(double fraction)
         return;
     const int filled = int(std::lround(std::clamp(fraction, 0.0, 1.0) * width()));
     // The index loop runs without returning to the event loop: paint at once,
-    // but only when the strip really changes (a few hundred times at most).
+    // but only when the strip really changes, and not more often than the pace
+    // allows; a change left unpainted is painted when the loop ends.
     if (filled == m_filled)
         return;
     m_filled = filled;
-    if (isVisible())
+    if (!isVisible())
+        return;
+    if (m_pace.due(m_clock.elapsed()))
         repaint();
+    else
+        update();
 }
 
 void ProgressStripWidget::paintEvent(QPaintEvent *)

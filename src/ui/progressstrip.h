@@ -2,6 +2,7 @@
 
 #include "core/course/pageindexloader.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 namespace vorlane {
@@ -25,6 +26,8 @@ protected:
 
 private:
     int m_filled = 0;
+    RepaintPace m_pace;
+    QElapsedTimer m_clock;
 };
 
 } // namespace vorlane

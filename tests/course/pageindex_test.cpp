@@ -268,3 +268,21 @@ TEST_F(PageIndexTest, AReadOnlyFolderIsNeverWritten)
 }
 
 } // namespace
+
+// The strip is painted again at most every 20 ms while the index loads.
+TEST(RepaintPace, AtMostOneRepaintPerIntervalAndAClockGoingBackIsTimePassed)
+{
+    struct Step {
+        qint64 now;
+        bool due;
+    };
+    const Step steps[] = {
+        {100, true},                             // the first change is painted at once
+        {100, false}, {119, false}, {120, true}, // 20 ms after the last repaint
+        {121, false}, {139, false}, {140, true}, {500, true}, {519, false}, {10, true}, // the clock went back
+        {29, false},  {30, true},
+    };
+    RepaintPace pace;
+    for (const Step &s : steps)
+        EXPECT_EQ(pace.due(s.now), s.due) << "at " << s.now << " ms";
+}

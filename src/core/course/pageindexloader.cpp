@@ -7,6 +7,14 @@
 
 namespace vorlane {
 
+bool RepaintPace::due(qint64 nowMs)
+{
+    if (m_last && nowMs >= *m_last && nowMs - *m_last < kIntervalMs)
+        return false;
+    m_last = nowMs;
+    return true;
+}
+
 PageIndexLoader::PageIndexLoader(QString applicationFolder, Files &files, CourseRows &rows,
                                  ProgressStrip *strip, QString stateFolder, StateMemory *stateMemory)
     : m_folder(WithFinalSlash(applicationFolder)),

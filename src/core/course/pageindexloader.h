@@ -6,6 +6,7 @@
 #include "core/records/statefile.h"
 
 #include <QString>
+#include <optional>
 
 namespace vorlane {
 
@@ -20,6 +21,22 @@ public:
     virtual void fill(double fraction) = 0;
     // Hides the strip: the index is loaded.
     virtual void finish() = 0;
+};
+
+// When the strip is painted again while the index loads: the loop does not
+// return to the event loop, so each repaint is paid at once. The first change is
+// painted, a later one only once kIntervalMs have passed since the last repaint
+// (a clock that goes back counts as time passed); a change left unpainted shows
+// at the next repaint.
+class RepaintPace {
+public:
+    static constexpr qint64 kIntervalMs = 20;
+    // True when a repaint at `nowMs` (any monotonic clock) is due; it is then
+    // counted as done.
+    bool due(qint64 nowMs);
+
+private:
+    std::optional<qint64> m_last;
 };
 
 // Loads the page index at start-up: from the cache file LISTETS.MPC of the
