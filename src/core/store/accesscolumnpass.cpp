@@ -51,6 +51,10 @@ AccessColumnPass::AccessColumnPass(AccessReader reader, QString mdbPath, const T
     if (!checkedColumn.isEmpty())
         asked.append(checkedColumn);
     const int rowCount = keys.rowCount();
+    // The default helper path is resolved here, on the caller's thread.
+    AccessReaderOptions options = reader.options();
+    options.helperPath = reader.helperPath();
+    reader = AccessReader(std::move(options));
     m_thread.reset(
         QThread::create([this, reader = std::move(reader), path = std::move(mdbPath),
                          table = keys.tableName(), asked = std::move(asked), rowCount,
