@@ -154,6 +154,44 @@ void BM_AccessTable275(benchmark::State &state)
 }
 BENCHMARK(BM_AccessTable275)->Unit(benchmark::kMillisecond);
 
+// An Access table refreshed by a data control, as start-up refreshes the
+// course: read whole (0), with its long column deferred up to the refresh's
+// return (1), and deferred up to the first value of that column (2), which
+// waits for the background pass.
+void BM_AccessRefresh(benchmark::State &state, const char *file, const char *table, const char *deferred)
+{
+    AccessReaderOptions options;
+    options.helperPath = QStringLiteral(VORLANE_MDB_READER);
+    DataControl data(options);
+    data.setDatabaseName(QDir::cleanPath(QStringLiteral(VORLANE_SAMPLE_DIR) + u"/../tests/data/mdb/"_s +
+                                         QString::fromLatin1(file)));
+    data.setRecordSource(QString::fromLatin1(table));
+    const int mode = int(state.range(0));
+    if (mode > 0)
+        data.setDeferredColumns({QString::fromLatin1(deferred)});
+    for (auto _ : state) {
+        if (data.refresh() != StoreStatus::Ok)
+            state.SkipWithError("refresh failed");
+        if (mode == 1)
+            state.PauseTiming();
+        data.moveLast();
+        benchmark::DoNotOptimize(data.field(QString::fromLatin1(deferred)));
+        if (mode == 1)
+            state.ResumeTiming();
+    }
+}
+BENCHMARK_CAPTURE(BM_AccessRefresh, Table1_275, "jet3_testIndexCodesV1997.mdb", "Table1", "data")
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_AccessRefresh, Memo, "jet4_test2V2000_accented_memo.mdb", "MSP_PROJECTS",
+                  "PROJ_PROP_AUTHOR")
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char **argv)

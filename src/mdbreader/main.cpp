@@ -220,6 +220,38 @@ MdbCatalogEntry *findTable(std::vector<CatalogTable> &tables, const char *name)
     return nullptr;
 }
 
+// Which columns of the table a run reads: all of them, all but some (left out
+// columns stay in the header and read as NULL), or only some (the others are
+// left out of the header too). Names are matched without regard to letter case.
+struct Selection {
+    enum class Mode { All, Skip, Only };
+    Mode mode = Mode::All;
+    std::vector<std::string> names;
+
+    bool named(const char *column) const
+    {
+        for (const std::string &name : names)
+            if (sameNameIgnoringCase(name.c_str(), column))
+                return true;
+        return false;
+    }
+    // True when the column's values are read.
+    bool reads(const char *column) const
+    {
+        switch (mode) {
+        case Mode::All:
+            return true;
+        case Mode::Skip:
+            return !named(column);
+        case Mode::Only:
+            return named(column);
+        }
+        return true;
+    }
+    // True when the column is in the header (and in every row).
+    bool lists(const char *column) const { return mode != Mode::Only || named(column); }
+};
+
 void writeHeader(Output &out, const std::vector<std::string> &columns)
 {
     out.bytes(rc::kMagic, sizeof rc::kMagic);
@@ -244,7 +276,8 @@ int listTables(MdbHandle *mdb, Output &out)
     return rc::ExitOk;
 }
 
-int readTable(MdbHandle *mdb, const char *tableName, std::size_t bindSize, Output &out)
+int readTable(MdbHandle *mdb, const char *tableName, const Selection &selection, std::size_t bindSize,
+              Output &out)
 {
     std::vector<CatalogTable> tables = userTables(mdb);
     MdbCatalogEntry *entry = findTable(tables, tableName);
@@ -261,6 +294,8 @@ int readTable(MdbHandle *mdb, const char *tableName, std::size_t bindSize, Outpu
     const unsigned columnCount = table->num_cols;
     std::vector<std::string> names;
     std::vector<MdbColumn *> columns;
+    std::vector<bool> reads(columnCount, false);
+    std::vector<bool> lists(columnCount, false);
     std::vector<std::vector<char>> buffers(columnCount);
     std::vector<int> lengths(columnCount, 0);
     for (unsigned i = 0; i < columnCount; ++i) {
@@ -268,12 +303,16 @@ int readTable(MdbHandle *mdb, const char *tableName, std::size_t bindSize, Outpu
         if (!col)
             fail(rc::ExitDamaged);
         columns.push_back(col);
-        names.emplace_back(col->name);
+        reads[i] = selection.reads(col->name);
+        lists[i] = selection.lists(col->name);
+        if (lists[i])
+            names.emplace_back(col->name);
         // Text and memo values are read whole from the row itself (readMemo,
         // convertText), so they are left unbound: libmdb's own conversion of a
-        // bound text stops at the bind size. Every other column gets a buffer of
-        // the full bind size, which libmdb may fill.
-        if (col->col_type == MDB_TEXT || col->col_type == MDB_MEMO)
+        // bound text stops at the bind size. Every other column read gets a
+        // buffer of the full bind size, which libmdb may fill; a column not read
+        // is left unbound and costs nothing.
+        if (!reads[i] || col->col_type == MDB_TEXT || col->col_type == MDB_MEMO)
             continue;
         buffers[i].assign(bindSize, '\0');
         if (mdb_bind_column(table, static_cast<int>(i) + 1, buffers[i].data(), &lengths[i]) == -1)
@@ -289,6 +328,12 @@ int readTable(MdbHandle *mdb, const char *tableName, std::size_t bindSize, Outpu
             fail(rc::ExitDamaged);
         out.byte(rc::kRowMarker);
         for (unsigned i = 0; i < columnCount; ++i) {
+            if (!lists[i])
+                continue;
+            if (!reads[i]) {
+                out.byte(rc::kNull);
+                continue;
+            }
             MdbColumn *col = columns[i];
             switch (col->col_type) {
             case MDB_TEXT: {
@@ -355,21 +400,38 @@ int main(int argc, char **argv)
     std::setlocale(LC_ALL, "C");
     std::setlocale(LC_NUMERIC, "C"); // numbers are written with "."
 
-    const bool listing = argc == 4 && std::strcmp(argv[1], "--tables") == 0;
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: vorlane-mdb-reader FILE.mdb TABLE OUTPUT\n"
+    // Options choosing columns come first, each with one column name; --skip
+    // and --only do not mix.
+    Selection selection;
+    bool usage = false;
+    int first = 1;
+    while (first + 1 < argc) {
+        const bool skip = std::strcmp(argv[first], "--skip") == 0;
+        if (!skip && std::strcmp(argv[first], "--only") != 0)
+            break;
+        const Selection::Mode mode = skip ? Selection::Mode::Skip : Selection::Mode::Only;
+        usage = usage || (selection.mode != Selection::Mode::All && selection.mode != mode);
+        selection.mode = mode;
+        selection.names.emplace_back(argv[first + 1]);
+        first += 2;
+    }
+    const bool listing = argc - first == 3 && std::strcmp(argv[first], "--tables") == 0;
+    if (usage || argc - first != 3 || (listing && selection.mode != Selection::Mode::All)) {
+        std::fprintf(stderr, "usage: vorlane-mdb-reader [--skip COLUMN]... FILE.mdb TABLE OUTPUT\n"
+                             "       vorlane-mdb-reader [--only COLUMN]... FILE.mdb TABLE OUTPUT\n"
                              "       vorlane-mdb-reader --tables FILE.mdb OUTPUT\n");
         return rc::ExitUsage;
     }
-    const char *path = listing ? argv[2] : argv[1];
-    const char *tableName = listing ? nullptr : argv[2];
+    const char *path = listing ? argv[first + 1] : argv[first];
+    const char *tableName = listing ? nullptr : argv[first + 1];
+    const char *outputPath = argv[first + 2];
 
     std::FILE *probe = std::fopen(path, "rb");
     if (!probe)
         return rc::ExitCannotOpen;
     std::fclose(probe);
 
-    Output out(argv[3]);
+    Output out(outputPath);
     if (!out.isOpen())
         return rc::ExitCannotWrite;
 
@@ -381,7 +443,7 @@ int main(int argc, char **argv)
     mdb_set_shortdate_fmt(mdb, "%Y-%m-%d");
 
     const int code =
-        listing ? listTables(mdb, out) : readTable(mdb, tableName, bindSizeFromEnvironment(), out);
+        listing ? listTables(mdb, out) : readTable(mdb, tableName, selection, bindSizeFromEnvironment(), out);
     mdb_close(mdb);
     return code;
 }

@@ -27,6 +27,8 @@ namespace {
 constexpr qint64 kMaxRowFileBytes = qint64(512) << 20;
 // Time granted to a killed helper to be reaped.
 constexpr int kReapMs = 5000;
+// How often a read that can be cancelled looks at its flag.
+constexpr int kCancelSliceMs = 50;
 } // namespace
 
 StoreStatus AccessReader::Result::status() const
@@ -50,9 +52,40 @@ QString AccessReader::helperPath() const
     return QCoreApplication::applicationDirPath() + u"/vorlane-mdb-reader"_s;
 }
 
-AccessReader::Result AccessReader::readTable(const QString &mdbPath, const QString &table) const
+AccessReader::Result AccessReader::readTable(const QString &mdbPath, const QString &table,
+                                             const QStringList &skipped) const
 {
-    return run({mdbPath, table}, table);
+    QStringList arguments;
+    for (const QString &column : skipped)
+        arguments << u"--skip"_s << column;
+    Result result = run(arguments << mdbPath << table, table);
+    if (result.outcome != Outcome::Ok || skipped.isEmpty())
+        return result;
+    for (int column = 0; column < result.rows.columnCount(); ++column)
+        if (skipped.contains(result.rows.columns()[column], Qt::CaseInsensitive))
+            result.rows.setDeferred(column);
+    return result;
+}
+
+AccessReader::Result AccessReader::readColumns(const QString &mdbPath, const QString &table,
+                                               const QStringList &columns,
+                                               const std::atomic<bool> *cancel) const
+{
+    QStringList arguments;
+    for (const QString &column : columns)
+        arguments << u"--only"_s << column;
+    Result result = run(arguments << mdbPath << table, table, cancel);
+    if (result.outcome != Outcome::Ok)
+        return result;
+    // The helper lists the columns it found: each one asked for must be there.
+    for (const QString &column : columns) {
+        if (result.rows.columnIndex(column) < 0) {
+            result.outcome = Outcome::Malformed;
+            result.rows = TableRows();
+            return result;
+        }
+    }
+    return result;
 }
 
 AccessReader::Result AccessReader::listTables(const QString &mdbPath) const
@@ -77,7 +110,8 @@ bool AccessReader::limitsMemory()
     return !kAddressSanitized;
 }
 
-AccessReader::Result AccessReader::run(const QStringList &arguments, const QString &tableName) const
+AccessReader::Result AccessReader::run(const QStringList &arguments, const QString &tableName,
+                                       const std::atomic<bool> *cancel) const
 {
     Result result;
     QTemporaryDir folder;
@@ -127,11 +161,27 @@ AccessReader::Result AccessReader::run(const QStringList &arguments, const QStri
         }
         return result;
     }
-    if (!helper.waitForFinished(remainingMs())) {
-        helper.kill();
-        helper.waitForFinished(kReapMs);
-        result.outcome = Outcome::TimedOut;
-        return result;
+    // Without a cancel flag the wait is one call; with one it is cut into
+    // slices so that the flag is seen soon after it is set.
+    for (;;) {
+        if (cancel && cancel->load()) {
+            helper.kill();
+            helper.waitForFinished(kReapMs);
+            result.outcome = Outcome::Cancelled;
+            return result;
+        }
+        const int remaining = remainingMs();
+        const int slice =
+            cancel ? (remaining < 0 ? kCancelSliceMs : qMin(remaining, kCancelSliceMs)) : remaining;
+        if (helper.waitForFinished(slice))
+            break;
+        const bool expired = !deadline.isForever() && deadline.hasExpired();
+        if (!cancel || expired || helper.state() == QProcess::NotRunning) {
+            helper.kill();
+            helper.waitForFinished(kReapMs);
+            result.outcome = Outcome::TimedOut;
+            return result;
+        }
     }
     if (helper.exitStatus() != QProcess::NormalExit) {
         result.outcome = Outcome::Crashed;
@@ -192,6 +242,10 @@ const char *AccessReader::outcomeName(Outcome outcome)
         return "Crashed";
     case Outcome::Malformed:
         return "Malformed";
+    case Outcome::Cancelled:
+        return "Cancelled";
+    case Outcome::Mismatched:
+        return "Mismatched";
     }
     return "?";
 }

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <atomic>
 
 namespace vorlane {
 
@@ -28,7 +29,9 @@ struct AccessReaderOptions {
 // the memory and time limits, and hands the rows back in a file of a temporary
 // folder that is removed afterwards. Any limit hit, crash, non-zero exit or
 // malformed row file makes the read fail; nothing is ever written to the
-// Access file. Reads block the calling thread until the helper ends.
+// Access file. Reads block the calling thread until the helper ends; an
+// AccessReader may be used from several threads at once (AccessColumnPass
+// reads on a worker thread).
 class AccessReader {
 public:
     // How one helper run ended.
@@ -40,7 +43,9 @@ public:
         HelperFailed, // the helper could not be started or wrote no output, or no temporary folder
         TimedOut,     // the time limit was hit: the helper was killed
         Crashed,      // the helper died of a signal (the memory limit ends this way)
-        Malformed,    // the row file broke its format
+        Malformed,    // the row file broke its format, or lacks a column asked for
+        Cancelled,    // the caller gave up: the helper was killed
+        Mismatched,   // a second read of a table disagrees with the first (rows, keys)
     };
 
     struct Result {
@@ -58,7 +63,17 @@ public:
 
     // Every row of the table (name found without regard to letter case), in the
     // order libmdb returns them; rows.tableName() is the name as asked.
-    Result readTable(const QString &mdbPath, const QString &table) const;
+    // The columns named in `skipped` (any letter case; names the table lacks
+    // are ignored) are left unread: they keep their place among the columns,
+    // their cells are empty and marked deferred (TableRows::isDeferred), and
+    // the rows are the same, in the same order, as a whole read gives.
+    Result readTable(const QString &mdbPath, const QString &table, const QStringList &skipped = {}) const;
+    // Only the columns named (any letter case), in table order, one row per row
+    // of the table in the order readTable gives. Malformed when the table lacks
+    // one of them. When `cancel` becomes true the helper is killed and the read
+    // ends as Cancelled (it is looked at about every 50 ms).
+    Result readColumns(const QString &mdbPath, const QString &table, const QStringList &columns,
+                       const std::atomic<bool> *cancel = nullptr) const;
     // The user tables of the file: one column "name", one row per table.
     Result listTables(const QString &mdbPath) const;
 
@@ -70,7 +85,8 @@ public:
     static bool limitsMemory();
 
 private:
-    Result run(const QStringList &arguments, const QString &tableName) const;
+    Result run(const QStringList &arguments, const QString &tableName,
+               const std::atomic<bool> *cancel = nullptr) const;
 
     AccessReaderOptions m_options;
 };

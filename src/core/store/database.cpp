@@ -142,11 +142,21 @@ TableRead Database::readTable(QStringView table, const QStringList &deferred) co
         result.status = StoreStatus::NoSuchTable;
         return result;
     }
-    AccessReader::Result read = m_access.readTable(m_path, stored);
+    AccessReader::Result read = m_access.readTable(m_path, stored, deferred);
     result.status = read.status();
     if (result.status == StoreStatus::Ok)
         result.rows = std::move(read.rows);
     return result;
+}
+
+std::unique_ptr<AccessColumnPass> Database::readDeferred(const TableRows &rows) const
+{
+    if (m_kind != Kind::Access)
+        return nullptr;
+    for (int column = 0; column < rows.columnCount(); ++column)
+        if (rows.isDeferred(column))
+            return std::make_unique<AccessColumnPass>(m_access, m_path, rows);
+    return nullptr;
 }
 
 std::optional<QString> Database::readField(QStringView table, qint64 rowId, QStringView field) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/store/accesscolumnpass.h"
 #include "core/store/accessreader.h"
 #include "core/store/sqlitefile.h"
 #include "core/store/tablerows.h"
@@ -7,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <memory>
 #include <optional>
 
 namespace vorlane {
@@ -66,9 +68,15 @@ public:
 
     // Every row of the table, in stored order (SQLite: rowid order; Access: the
     // order libmdb returns). The status says why nothing was read: NotRead
-    // (closed), NoSuchTable, Unreadable. SQLite leaves the `deferred` columns
-    // unread (see SqliteFile::readTable); an Access file is read whole.
+    // (closed), NoSuchTable, Unreadable. The `deferred` columns are left unread,
+    // their cells empty and marked deferred: SQLite as SqliteFile::readTable
+    // does, Access as AccessReader::readTable does (see readDeferred).
     TableRead readTable(QStringView table, const QStringList &deferred = {}) const;
+    // Access only: starts reading, in the background, the columns that
+    // readTable left deferred in `rows` (rows it read from the file open now).
+    // nullptr for other databases, closed ones, and rows without deferred
+    // columns.
+    std::unique_ptr<AccessColumnPass> readDeferred(const TableRows &rows) const;
     // One field of a SQLite row by rowid (SqliteFile::readField); std::nullopt
     // for Access files and closed databases.
     std::optional<QString> readField(QStringView table, qint64 rowId, QStringView field) const;

@@ -59,11 +59,26 @@ StoreStatus DataControl::refresh()
     TableRead read = m_database.readTable(m_recordSource, m_deferredColumns);
     if (read.status != StoreStatus::Ok)
         return m_status = read.status;
+    // A read still running for the rows replaced is stopped first.
+    m_deferredRead.reset();
     m_rows = std::move(read.rows);
+    m_deferredRead = m_database.readDeferred(m_rows);
     m_lastDeferred = {};
     m_rowsPath = m_database.path();
     m_position = m_rows.rowCount() > 0 ? 0 : -1;
     return m_status = StoreStatus::Ok;
+}
+
+StoreStatus DataControl::status() const
+{
+    if (m_status == StoreStatus::Ok && m_deferredRead && m_deferredRead->hasFailed())
+        return StoreStatus::Unreadable;
+    return m_status;
+}
+
+bool DataControl::isReadingDeferred() const
+{
+    return m_deferredRead && !m_deferredRead->isFinished();
 }
 
 bool DataControl::moveFirst()
@@ -89,6 +104,8 @@ QString DataControl::field(QStringView name) const
     const int column = m_rows.columnIndex(name);
     if (!m_rows.isDeferred(column))
         return m_rows.value(m_position, name);
+    if (m_deferredRead)
+        return m_deferredRead->value(m_position, m_rows.columns()[column]).value_or(QString());
     if (m_lastDeferred.row == m_position && m_lastDeferred.column == column)
         return m_lastDeferred.text;
     const std::optional<qint64> rowId = m_rows.rowId(m_position);

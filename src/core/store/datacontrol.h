@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <memory>
 
 namespace vorlane {
 
@@ -41,9 +42,12 @@ public:
     // The table to read ("Cours", "DESCRIPTION", "Contenu").
     void setRecordSource(const QString &table);
     const QString &recordSource() const { return m_recordSource; }
-    // Columns a SQLite refresh leaves unread (the course's page bodies): a value
-    // of theirs is read from the database, by the row's rowid, when field() asks
-    // for it, and the last one read is kept. An Access file is read whole.
+    // Columns a refresh leaves unread (the course's page bodies), so that it
+    // returns with every row and every other column. SQLite: a value of theirs
+    // is read from the database, by the row's rowid, when field() asks for it,
+    // and the last one read is kept. Access (no reading by row): one helper run
+    // reads all their values in the background as soon as the refresh has
+    // ended (AccessColumnPass); field() waits for it when it has not ended.
     void setDeferredColumns(const QStringList &columns) { m_deferredColumns = columns; }
 
     // True (the default) opens the database read-only; false opens a SQLite
@@ -57,8 +61,13 @@ public:
     // when the table is empty). On failure the rows and position read before are
     // kept and the status says why: Absent, Unreadable, NoSuchTable.
     StoreStatus refresh();
-    // Status of the last refresh; NotRead before the first.
-    StoreStatus status() const { return m_status; }
+    // Status of the last refresh; NotRead before the first. After a refresh of
+    // an Access file, Unreadable as soon as the background read of its deferred
+    // columns has failed (their values then read as the empty text; the other
+    // columns stay readable, and the next refresh reads again).
+    StoreStatus status() const;
+    // True while the background read of an Access file's deferred columns runs.
+    bool isReadingDeferred() const;
 
     int rowCount() const { return m_rows.rowCount(); }
     // First or last row becomes current; false when there are no rows.
@@ -70,7 +79,8 @@ public:
     bool setAbsolutePosition(int position);
 
     // Value of a field of the current row; empty when there is no current row
-    // or no such field.
+    // or no such field. A deferred field of an Access file waits for the end of
+    // the background read when it runs (at most the helper's time limit).
     QString field(QStringView name) const;
     bool hasField(QStringView name) const;
     // Field names as stored, in table order.
@@ -114,6 +124,8 @@ private:
         QString text;
     };
     mutable DeferredValue m_lastDeferred;
+    // The background read of the deferred columns of m_rows (Access only).
+    std::unique_ptr<AccessColumnPass> m_deferredRead;
 };
 
 } // namespace vorlane

@@ -19,6 +19,13 @@
 //                                               without regard to letter case)
 //   vorlane-mdb-reader --tables FILE.mdb OUTPUT the user tables: one column
 //                                               "name", one row per table
+// Before FILE.mdb, either of these options, repeated once per column (names
+// found without regard to letter case; a name the table lacks is ignored):
+//   --skip COLUMN   every column stays in the header, but COLUMN is not read:
+//                   each of its values is written as NULL
+//   --only COLUMN   only the columns named are read and written, header
+//                   included, in table order
+// Every run reads the rows in the same stored order.
 // Environment read by the helper only: VORLANE_MDB_BIND_SIZE, the bind size
 // given to libmdb (bytes, at least 32; default libmdb's 16,384). Memo and text
 // fields are read whole whatever it is.
