@@ -428,6 +428,52 @@ TEST_F(SqliteStoreTest, RefreshSeesRowsAddedSinceTheLastOne)
     EXPECT_EQ(data.field(u"titre"), u"Avant"_s);
 }
 
+// Numbers of every size, whole or not, stored as INTEGER or REAL, read twice in
+// one table (cells of the same number share one text in a read).
+TEST(SqliteNumbers, WholeAndRealNumbersReadAsTheirTextsEvenWhenRepeated)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Nombres.sqlite"_s);
+    struct Case {
+        QVariant stored;
+        QString text;
+    };
+    const Case cases[] = {
+        {0, u"0"_s},
+        {1023, u"1023"_s},
+        {1024, u"1024"_s},
+        {65535, u"65535"_s},
+        {65536, u"65536"_s},
+        {-7, u"-7"_s},
+        {qint64(1) << 40, u"1099511627776"_s},
+        {0.0, u"0"_s},
+        {1.0, u"1"_s},
+        {1024.0, u"1024"_s},
+        {65535.0, u"65535"_s},
+        {65536.0, u"65536"_s},
+        {-3.0, u"-3"_s},
+        {0.5, u"0.5"_s},
+        {1024.5, u"1024.5"_s},
+        {1e15, u"1E+15"_s},
+        {123456789.0, u"123456789"_s},
+    };
+    std::vector<Statement> statements = {{u"CREATE TABLE Nombres (n)"_s}};
+    for (int pass = 0; pass < 2; ++pass)
+        for (const Case &c : cases)
+            statements.push_back({u"INSERT INTO Nombres VALUES (?)"_s, {c.stored}});
+    runSql(path, statements);
+    SqliteFile file;
+    ASSERT_EQ(file.open(path, false), StoreStatus::Ok);
+    const TableRead read = file.readTable(u"Nombres");
+    ASSERT_EQ(read.status, StoreStatus::Ok);
+    ASSERT_EQ(read.rows.rowCount(), int(2 * std::size(cases)));
+    for (int row = 0; row < read.rows.rowCount(); ++row) {
+        const Case &c = cases[std::size_t(row) % std::size(cases)];
+        EXPECT_EQ(read.rows.cell(row, 0), c.text)
+            << "row " << row << " " << c.stored.toString().toStdString();
+    }
+}
+
 TEST(SqliteTestTables, TestDatabaseTablesKeepTheirValuesAsText)
 {
     QTemporaryDir dir;

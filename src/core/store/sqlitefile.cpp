@@ -85,10 +85,36 @@ const QString &smallNumberText(int n)
     return texts[std::size_t(n)];
 }
 
-QString wholeNumberText(qint64 n)
-{
-    return n >= 0 && n < 1024 ? smallNumberText(int(n)) : QString::number(n);
-}
+// The texts of whole numbers met in one read: every cell that holds the same
+// number shares one text (a page's number, order and print bounds are often
+// the same number, and a table read at start-up holds thousands of them).
+class NumberTexts {
+public:
+    QString text(qint64 n)
+    {
+        if (n >= 0 && n < 1024)
+            return smallNumberText(int(n));
+        if (n < 0 || n >= kShared)
+            return QString::number(n);
+        if (std::size_t(n) >= m_texts.size())
+            m_texts.resize(std::max(std::size_t(n) + 1, 2 * m_texts.size()));
+        QString &text = m_texts[std::size_t(n)];
+        if (text.isNull())
+            text = QString::number(n);
+        return text;
+    }
+    // A REAL's text (RealFieldText), shared when the value is a whole number.
+    QString realText(double value)
+    {
+        if (value >= 1 && value < kShared && value == std::floor(value))
+            return text(qint64(value)); // the shortest digits of a whole number are its own
+        return RealFieldText(value);
+    }
+
+private:
+    static constexpr qint64 kShared = 65536;
+    std::vector<QString> m_texts;
+};
 
 QString storedText(sqlite3_stmt *statement, int column)
 {
@@ -105,18 +131,18 @@ QString blobText(sqlite3_stmt *statement, int column)
 }
 
 // A value of the current row as bound controls show it (see the class comment).
-QString columnText(sqlite3_stmt *statement, int column, bool yesNo)
+QString columnText(sqlite3_stmt *statement, int column, bool yesNo, NumberTexts &numbers)
 {
     switch (sqlite3_column_type(statement, column)) {
     case SQLITE_NULL:
         return yesNo ? smallNumberText(0) : QString();
     case SQLITE_INTEGER: {
         const qint64 value = sqlite3_column_int64(statement, column);
-        return yesNo ? smallNumberText(value != 0) : wholeNumberText(value);
+        return yesNo ? smallNumberText(value != 0) : numbers.text(value);
     }
     case SQLITE_FLOAT: {
         const double value = sqlite3_column_double(statement, column);
-        return yesNo ? smallNumberText(value != 0) : RealFieldText(value);
+        return yesNo ? smallNumberText(value != 0) : numbers.realText(value);
     }
     case SQLITE_BLOB: {
         QString text = blobText(statement, column);
@@ -331,13 +357,14 @@ TableRead SqliteFile::readTable(QStringView name, const QStringList &deferred) c
         yesNo.push_back(isYesNoField(table, columns.constLast()));
     }
     ReadRows read;
+    NumberTexts numbers;
     int step = SQLITE_ROW;
     while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
         if (withRowIds)
             read.rowIds.push_back(sqlite3_column_int64(statement, 0));
         for (int i = first; i < count; ++i)
             read.cells.push_back(isDeferred.empty() || !isDeferred[std::size_t(i - first)]
-                                     ? columnText(statement, i, yesNo[std::size_t(i - first)])
+                                     ? columnText(statement, i, yesNo[std::size_t(i - first)], numbers)
                                      : QString());
     }
     // A step also ends on an error in the middle of the table (damaged pages).
@@ -381,8 +408,9 @@ std::optional<QString> SqliteFile::readField(QStringView table, qint64 rowId, QS
     }
     sqlite3_stmt *statement = read->statement.get();
     std::optional<QString> value;
+    NumberTexts numbers;
     if (sqlite3_bind_int64(statement, 1, rowId) == SQLITE_OK && sqlite3_step(statement) == SQLITE_ROW)
-        value = columnText(statement, 0, read->yesNo);
+        value = columnText(statement, 0, read->yesNo, numbers);
     sqlite3_reset(statement);
     return value;
 }
