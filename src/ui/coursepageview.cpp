@@ -158,7 +158,11 @@ void CoursePageView::setContentsButton(const QString &tag, const QString &captio
     m_contentsTag = tag;
     QToolButton *button = m_window.contentsButton();
     button->setText(caption);
-    button->setIcon(ToolIcons::icon(caption == u"Accueil" ? Glyph::Home : Glyph::Contents));
+    const Glyph glyph = caption == u"Accueil" ? Glyph::Home : Glyph::Contents;
+    if (m_contentsGlyph != glyph) {
+        button->setIcon(ToolIcons::icon(glyph));
+        m_contentsGlyph = glyph;
+    }
 }
 
 } // namespace vorlane

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "core/course/pagedisplay.h"
+#include "ui/toolicons.h"
 
 #include <QString>
+#include <optional>
 
 namespace vorlane {
 
@@ -36,6 +38,8 @@ public:
 private:
     MainWindow &m_window;
     QString m_contentsTag;
+    // The glyph the contents button shows: its icon is drawn again only when it changes.
+    std::optional<ToolIcons::Glyph> m_contentsGlyph;
 };
 
 } // namespace vorlane

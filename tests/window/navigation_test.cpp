@@ -7,6 +7,7 @@
 #include "core/records/recordfile.h"
 #include "ui/linkelement.h"
 #include "ui/surfaceview.h"
+#include "ui/toolicons.h"
 
 #include <QScrollBar>
 #include <QTest>
@@ -68,6 +69,23 @@ TEST_F(NavigationTest, SommaireZeroGivesAccueilAndLeadsHome)
     EXPECT_EQ(window->contentsTag(), u"PA0001");
     window->contentsButton()->click();
     EXPECT_EQ(shownNumber(), u"1");
+}
+
+// The contents button's icon follows its caption, page after page (it is drawn
+// again only when the caption changes between "Sommaire" and "Accueil").
+TEST_F(NavigationTest, ContentsButtonIconFollowsItsCaption)
+{
+    useCourse({coursePage(1, 1, 3), coursePage(2, 2, 0), coursePage(3, 3, 1), coursePage(4, 4, 0)});
+    ASSERT_TRUE(start());
+    const auto image = [](const QIcon &icon) { return icon.pixmap(20, 20).toImage(); };
+    const QImage home = image(ToolIcons::icon(Glyph::Home));
+    const QImage contents = image(ToolIcons::icon(Glyph::Contents));
+    ASSERT_NE(home, contents);
+    for (const char *page : {"PA0002", "PA0004", "PA0003", "PA0002", "PA0001"}) {
+        window->navigate(QString::fromLatin1(page));
+        const bool accueil = window->contentsButton()->text() == u"Accueil";
+        EXPECT_EQ(image(window->contentsButton()->icon()), accueil ? home : contents) << page;
+    }
 }
 
 TEST_F(NavigationTest, ChapterButtonsAndPrintFollowTheRecord)
