@@ -4,14 +4,19 @@
 //   bench_startprobe --generate PAGES DIR   writes a generated course into DIR
 //   bench_startprobe --course DIR           starts the course window on DIR
 //   bench_startprobe --empty                an 800 x 600 window that paints a label
+// bench_emptyprobe is built from this file with the empty window alone, linked with
+// Qt Widgets only: the anchor of a whole process, which does not load the
+// libraries of the course (FFmpeg's among them).
 // The two windows print one line: the CPU time in milliseconds from the creation
 // of the QApplication to the end of the first paint of the page area
 // (`PictureTEXTE`; the label of the empty window), then the peak resident set in
 // kilobytes. The probe is an event filter of this program, not of the product.
 
+#ifndef VORLANE_EMPTY_WINDOW_ONLY
 #include "benchwindow.h"
 #include "generatedcourse.h"
 #include "ui/surfaceview.h"
+#endif
 
 #include <QApplication>
 #include <QDir>
@@ -25,7 +30,9 @@
 
 namespace {
 
+#ifndef VORLANE_EMPTY_WINDOW_ONLY
 using namespace vorlane;
+#endif
 
 double cpuMilliseconds()
 {
@@ -62,6 +69,7 @@ int report(double start)
     return 0;
 }
 
+#ifndef VORLANE_EMPTY_WINDOW_ONLY
 int generate(int pages, const QString &folder)
 {
     QDir().mkpath(folder);
@@ -93,6 +101,8 @@ int startCourse(int argc, char **argv, const QString &folder, double start)
     return report(start);
 }
 
+#endif
+
 int startEmpty(int argc, char **argv, double start)
 {
     QApplication app(argc, argv);
@@ -114,10 +124,12 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const double start = cpuMilliseconds();
     const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray();
+#ifndef VORLANE_EMPTY_WINDOW_ONLY
     if (mode == "--generate" && argc == 4)
         return generate(std::atoi(argv[2]), QString::fromLocal8Bit(argv[3]));
     if (mode == "--course" && argc == 3)
         return startCourse(argc, argv, QString::fromLocal8Bit(argv[2]), start);
+#endif
     if (mode == "--empty" && argc == 2)
         return startEmpty(argc, argv, start);
     std::fprintf(stderr, "usage: bench_startprobe --generate PAGES DIR | --course DIR | --empty\n");

@@ -48,11 +48,12 @@ echo
 # of the first paint of the page area, the whole process's CPU time (time(1)) and
 # its peak resident set; the median of five runs of each.
 median() { sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
-startups() {
-  local runs="$work/runs" i
+startups() { # PROBE ARGUMENTS...
+  local runs="$work/runs" probe="$1" i
+  shift
   : >"$runs"
   for i in 1 2 3 4 5; do
-    /usr/bin/time -f '%U %S %M' -o "$work/time" "$bench/bench_startprobe" "$@" >"$work/probe" || return 1
+    /usr/bin/time -f '%U %S %M' -o "$work/time" "$bench/$probe" "$@" >"$work/probe" || return 1
     read -r probe rss <"$work/probe"
     read -r user sys peak <"$work/time"
     echo "$probe $(awk -v u="$user" -v s="$sys" 'BEGIN {print (u + s) * 1000}') $peak" >>"$runs"
@@ -60,13 +61,18 @@ startups() {
   echo "$(cut -d' ' -f1 "$runs" | median) $(cut -d' ' -f2 "$runs" | median) $(cut -d' ' -f3 "$runs" | median)"
 }
 echo "== start-up to the first page painted, one process per start (median of 5) =="
-read -r empty_probe empty_process empty_rss < <(startups --empty)
+# The empty window as a process of its own, linked with Qt Widgets alone
+# (bench_emptyprobe), and inside the course's program (bench_startprobe --empty),
+# which loads every library of the course before main: FFmpeg's among them.
+read -r empty_probe empty_process empty_rss < <(startups bench_emptyprobe --empty)
+read -r linked_probe linked_process linked_rss < <(startups bench_startprobe --empty)
 echo "anchor: an empty 800 x 600 window painting a label: ${empty_probe} ms CPU from the QApplication, ${empty_process} ms CPU as a process, peak RSS $((empty_rss / 1024)) MB"
+echo "the same window in the course's program: ${linked_probe} ms CPU from the QApplication, ${linked_process} ms CPU as a process (the libraries of the course loaded), peak RSS $((linked_rss / 1024)) MB"
 for pages in 3000 30000; do
   folder="$work/start-$pages"
   "$bench/bench_startprobe" --generate "$pages" "$folder"
   "$bench/bench_startprobe" --course "$folder" >/dev/null # the first start writes the page index cache
-  read -r probe process rss < <(startups --course "$folder")
+  read -r probe process rss < <(startups bench_startprobe --course "$folder")
   echo "$pages pages: ${probe} ms CPU from the QApplication ($(awk -v a="$probe" -v b="$empty_probe" 'BEGIN {printf "%.2f", a / b}') x the anchor), ${process} ms CPU as a process ($(awk -v a="$process" -v b="$empty_process" 'BEGIN {printf "%.2f", a / b}') x), peak RSS $((rss / 1024)) MB"
 done
 echo
