@@ -5,11 +5,13 @@
 #include <QString>
 #include <memory>
 
+#include "core/media/mediacodecs.h"
+
 namespace vorlane {
 
 // Frame-exact reading of a video file through FFmpeg's libraries (libavformat,
-// libavcodec, libswscale): AVI of any codec FFmpeg decodes (Motion JPEG,
-// Microsoft Video 1, Cinepak...) and MPEG-1/2 files.
+// libavcodec, libswscale, in the media module: see mediacodecs.h): AVI of any codec FFmpeg decodes (Motion
+// JPEG, Microsoft Video 1, Cinepak...) and MPEG-1/2 files.
 //
 // Frames are numbered from 0 in the order the decoder gives them, as FFmpeg's
 // own decoding counts them. Opening decodes the whole video stream once to count
@@ -70,8 +72,8 @@ public:
     int restartCount() const;
 
 private:
-    struct Impl;
-    std::unique_ptr<Impl> d;
+    // The decoder of the media module, made at the first open().
+    std::unique_ptr<VideoDecoderEngine> m_engine;
 };
 
 } // namespace vorlane
