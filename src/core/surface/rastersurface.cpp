@@ -170,6 +170,7 @@ void RasterSurface::clear()
     realize();
     if (!m_image.isNull())
         m_image.fill(Qt::white);
+    forgetDrawn();
     m_currentX = 0;
     m_currentY = 0;
     changed(SurfaceChange::Cleared);
