@@ -520,3 +520,108 @@ TEST(RasterSurface, DevicePixelRatioChangeKeepsTheDrawing)
 }
 
 } // namespace
+
+namespace {
+
+// One step of a run of sizes: the size set, then a box filled over the cells
+// (left, top)..(right, bottom) (none when right < left).
+struct SizeStep {
+    double width;
+    double height;
+    int left, top, right, bottom;
+    QRgb colour;
+};
+
+// What the surface must show after each step, worked out on a plain image: the
+// part that every size covered is kept, the rest is white, then the box.
+QImage expectedAfter(const QImage &before, const SizeStep &step, int ratio)
+{
+    QImage next(int(std::ceil(step.width * ratio)), int(std::ceil(step.height * ratio)),
+                QImage::Format_RGB32);
+    next.fill(Qt::white);
+    for (int y = 0; y < std::min(before.height(), next.height()); ++y)
+        for (int x = 0; x < std::min(before.width(), next.width()); ++x)
+            next.setPixel(x, y, before.pixel(x, y));
+    for (int y = step.top * ratio; y < (step.bottom + 1) * ratio && y < next.height(); ++y)
+        for (int x = step.left * ratio; x < (step.right + 1) * ratio && x < next.width(); ++x)
+            next.setPixel(x, y, step.colour);
+    return next;
+}
+
+} // namespace
+
+// Growing, shrinking and growing again, within the rows held and beyond them,
+// keeps what was drawn where every size covered it and shows white elsewhere:
+// rows left by a smaller size are white again when a taller size shows them.
+TEST(RasterSurface, KeptPixelsOverRunsOfSizes)
+{
+    const std::vector<std::vector<SizeStep>> runs = {
+        // grow, shrink, grow within the rows held
+        {{40, 30, 0, 0, 39, 29, 0xFF0000},
+         {40, 50, 2, 40, 10, 45, 0x00FF00},
+         {40, 12, -1, 0, -2, 0, 0},
+         {40, 55, 0, 50, 5, 54, 0x0000FF}},
+        // grow past the rows held, several times
+        {{30, 10, 0, 0, 29, 9, 0xFF0000},
+         {30, 25, 0, 20, 29, 24, 0x00FF00},
+         {30, 70, 3, 60, 8, 69, 0x0000FF},
+         {30, 300, 0, 299, 29, 299, 0xFF00FF},
+         {30, 5, -1, 0, -2, 0, 0},
+         {30, 400, 1, 390, 2, 399, 0x00FFFF}},
+        // width changes between growths
+        {{30, 30, 0, 0, 29, 29, 0xFF0000},
+         {20, 45, 0, 40, 19, 44, 0x00FF00},
+         {35, 20, -1, 0, -2, 0, 0},
+         {35, 60, 30, 0, 34, 59, 0x0000FF}},
+        // to nothing and back
+        {{25, 25, 0, 0, 24, 24, 0xFF0000}, {25, 0, -1, 0, -2, 0, 0}, {25, 40, 0, 39, 3, 39, 0x00FF00}},
+    };
+    for (int ratio : {1, 2}) {
+        for (std::size_t r = 0; r < runs.size(); ++r) {
+            RasterSurface s(u"PictureTEXTE"_s, runs[r].front().width, 1, ratio);
+            QImage expected(int(std::ceil(s.width() * ratio)), ratio, QImage::Format_RGB32);
+            expected.fill(Qt::white);
+            for (std::size_t k = 0; k < runs[r].size(); ++k) {
+                const SizeStep &step = runs[r][k];
+                ASSERT_TRUE(s.setWidth(step.width));
+                ASSERT_TRUE(s.setHeight(step.height));
+                if (step.right >= step.left)
+                    s.line(15.0 * step.left, 15.0 * step.top, 15.0 * step.right, 15.0 * step.bottom,
+                           QColor::fromRgb(step.colour), LineStyle::Fill);
+                expected = expectedAfter(expected, step, ratio);
+                const QImage &shown = s.image();
+                ASSERT_EQ(shown.size(), expected.size())
+                    << "run " << r << " step " << k << " ratio " << ratio;
+                if (shown.isNull())
+                    continue;
+                EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), expected)
+                    << "run " << r << " step " << k << " ratio " << ratio;
+            }
+        }
+    }
+}
+
+// A taller page within the rows held needs no new memory; a copy of the image
+// taken before keeps its pixels whatever the surface does next.
+TEST(RasterSurface, GrowsInPlaceAndCopiesStayIntact)
+{
+    RasterSurface s(u"PictureTEXTE"_s, 40, 100, 1);
+    s.line(0, 0, 15 * 39, 15 * 9, Qt::red, LineStyle::Fill);
+    ASSERT_TRUE(s.setHeight(150));
+    const uchar *rows = s.image().constBits();
+    ASSERT_TRUE(s.setHeight(60));
+    ASSERT_TRUE(s.setHeight(190));
+    EXPECT_EQ(s.image().constBits(), rows);
+    EXPECT_EQ(count(s.image(), 0xFF0000), 400);
+
+    const QImage held = s.image();
+    const QImage snapshot = held.copy();
+    s.line(0, 15 * 20, 15 * 39, 15 * 29, Qt::blue, LineStyle::Fill); // drawn after the copy
+    ASSERT_TRUE(s.setHeight(10));
+    ASSERT_TRUE(s.setHeight(180));
+    ASSERT_TRUE(s.setHeight(5000));
+    s.line(0, 15 * 4000, 15 * 39, 15 * 4000, Qt::green, LineStyle::Fill);
+    EXPECT_EQ(count(s.image(), 0xFF0000), 400);
+    EXPECT_EQ(count(s.image(), 0x0000FF), 0); // cut off by the height of 10
+    EXPECT_EQ(held, snapshot);
+}

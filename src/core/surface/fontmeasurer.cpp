@@ -16,12 +16,13 @@ constexpr int kMaxPixelSize = 2880;
 // of a font starts again rather than growing without bound.
 constexpr qsizetype kMaxCachedWidths = 4096;
 
-QString cacheKey(const FontSpec &font)
+} // namespace
+
+QString FontMeasurer::fontKey(const FontSpec &font)
 {
     return font.name.trimmed().toLower() + u'|' + QString::number(FontMeasurer::pixelSize(font.size)) + u'|' +
            (font.bold ? u'b' : u'-') + (font.italic ? u'i' : u'-');
 }
-} // namespace
 
 FontMeasurer::FontMeasurer() = default;
 FontMeasurer::~FontMeasurer() = default;
@@ -60,7 +61,7 @@ FontMeasurer::Entry &FontMeasurer::entry(const FontSpec &fontSpec) const
     if (m_last && fontSpec.size == m_lastSpec.size && fontSpec.bold == m_lastSpec.bold &&
         fontSpec.italic == m_lastSpec.italic && fontSpec.name == m_lastSpec.name)
         return *m_last;
-    const QString key = cacheKey(fontSpec);
+    const QString key = fontKey(fontSpec);
     auto it = m_entries.find(key);
     if (it == m_entries.end()) {
         FontSpec plain = fontSpec;

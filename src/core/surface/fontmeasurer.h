@@ -42,6 +42,9 @@ public:
 
     // The same font, from the cache.
     QFont font(const FontSpec &font) const;
+    // A name for the font a FontSpec is drawn with, underline aside: equal names,
+    // equal fonts.
+    static QString fontKey(const FontSpec &font);
     // Ascent (top of the text cell to the baseline) in pixels.
     double ascentPixels(const FontSpec &font) const;
     // Advance in pixels of text that is already mapped (what is drawn).

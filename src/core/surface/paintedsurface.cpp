@@ -107,7 +107,14 @@ struct PaintedSurface::Shape {
     double penWidth = 1;
     Qt::PenCapStyle cap = Qt::SquareCap;
     QFont font;
-    QList<std::pair<QPointF, QString>> runs; // text pieces at their baseline origins
+    // A piece of text at its baseline origin, with its glyphs when it can be
+    // drawn from them.
+    struct Piece {
+        QPointF origin;
+        QString text;
+        std::optional<QGlyphRun> glyphs;
+    };
+    QList<Piece> runs;
     QImage image;
     bool smoothScale = false;
 };
@@ -117,13 +124,31 @@ PaintedSurface::PaintedSurface(QString name, std::shared_ptr<const TextMeasurer>
 {
     if (!m_measurer)
         m_measurer = std::make_shared<FontMeasurer>();
+    m_realFonts = dynamic_cast<const FontMeasurer *>(m_measurer.get()) != nullptr;
 }
 
 PaintedSurface::~PaintedSurface() = default;
 
 double PaintedSurface::textWidth(const QString &text) const
 {
-    return m_measurer->width(m_font, text);
+    // Every FontMeasurer measures alike: with the real fonts the width comes from
+    // the run as it will be drawn.
+    if (!m_realFonts)
+        return m_measurer->width(m_font, text);
+    if (text.isEmpty())
+        return 0;
+    return shaped(FontMapper::mapText(m_font.name, text)).advance * kTwipsPerPixel;
+}
+
+const ShapedRun &PaintedSurface::shaped(const QString &drawn) const
+{
+    if (m_runsKey.isEmpty() || m_font.size != m_runsFont.size || m_font.bold != m_runsFont.bold ||
+        m_font.italic != m_runsFont.italic || m_font.name != m_runsFont.name) {
+        m_runsFont = m_font;
+        m_runsFont.underline = false;
+        m_runsKey = FontMeasurer::fontKey(m_runsFont);
+    }
+    return m_runs.run(m_runsKey, m_fonts.font(m_runsFont), drawn);
 }
 
 double PaintedSurface::textHeight(const QString &text) const
@@ -155,8 +180,17 @@ void PaintedSurface::paintShape(QPainter &p, const Shape &s, const QColor &colou
         p.setRenderHint(QPainter::TextAntialiasing, true);
         p.setFont(s.font);
         p.setPen(colour);
-        for (const auto &[origin, text] : s.runs)
-            p.drawText(origin, text);
+        for (const Shape::Piece &piece : s.runs) {
+            // Glyphs placed by drawText and by drawGlyphRun land on the same pixels
+            // only on the raster engine without any transformation, and
+            // drawGlyphRun underlines in its own way.
+            if (piece.glyphs && !s.font.underline() && p.paintEngine() &&
+                p.paintEngine()->type() == QPaintEngine::Raster && p.combinedTransform().isIdentity() &&
+                p.device()->devicePixelRatio() == 1)
+                p.drawGlyphRun(piece.origin, *piece.glyphs);
+            else
+                p.drawText(piece.origin, piece.text);
+        }
         // the shafts of long arrows
         p.setRenderHint(QPainter::Antialiasing, true);
         for (const QRectF &r : s.rects)
@@ -212,6 +246,7 @@ void PaintedSurface::remember(const Shape &shape)
 void PaintedSurface::forgetDrawn()
 {
     m_drawn.clear();
+    m_runs.clear();
 }
 
 void PaintedSurface::fillWhite()
@@ -239,8 +274,9 @@ void PaintedSurface::print(const QString &text)
         s.font = m_fonts.font(m_font);
         const QString drawn = FontMapper::mapText(m_font.name, text);
         const double baseline = y + m_fonts.ascentPixels(m_font);
-        layoutText(s, drawn, x, baseline);
-        const double w = m_fonts.drawnAdvancePixels(m_font, drawn);
+        const ShapedRun &run = shaped(drawn);
+        const double w = run.advance;
+        layoutText(s, drawn, run.glyphs, x, baseline);
         const double h = m_fonts.height(m_font, text) / kTwipsPerPixel;
         // Italic overhangs and underlines may reach a little outside the cell.
         s.bounds = QRectF(x, y, w, h).adjusted(-h / 4, 0, h / 4, h / 8);
@@ -250,7 +286,8 @@ void PaintedSurface::print(const QString &text)
     m_currentX += textWidth(text);
 }
 
-void PaintedSurface::layoutText(Shape &s, const QString &drawn, double x, double baseline) const
+void PaintedSurface::layoutText(Shape &s, const QString &drawn, const std::optional<QGlyphRun> &glyphs,
+                                double x, double baseline) const
 {
     // Arrow extenders (U+23AF) are drawn as the shaft of the font's own right
     // arrow, so that an extender and an arrow make one unbroken long arrow, whatever
@@ -258,7 +295,7 @@ void PaintedSurface::layoutText(Shape &s, const QString &drawn, double x, double
     constexpr QChar extender(0x23AF);
     constexpr QChar arrow(0x2192);
     if (!drawn.contains(extender)) {
-        s.runs.append({QPointF(x, baseline), drawn});
+        s.runs.append({QPointF(x, baseline), drawn, glyphs});
         return;
     }
     const FontMeasurer::ArrowShaft shaft = m_fonts.arrowShaft(m_font);
@@ -277,7 +314,7 @@ void PaintedSurface::layoutText(Shape &s, const QString &drawn, double x, double
         } else {
             while (j < n && drawn[j] != extender)
                 ++j;
-            s.runs.append({QPointF(at(i), baseline), drawn.mid(i, j - i)});
+            s.runs.append({QPointF(at(i), baseline), drawn.mid(i, j - i), std::nullopt});
         }
         i = j;
     }

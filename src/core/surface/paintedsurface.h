@@ -2,6 +2,7 @@
 
 #include "core/surface/drawingsurface.h"
 #include "core/surface/fontmeasurer.h"
+#include "core/surface/shapedruns.h"
 #include "core/surface/textmeasurer.h"
 
 #include <QFont>
@@ -61,6 +62,9 @@ public:
 
     // The measurer that TextWidth and TextHeight use.
     const TextMeasurer &measurer() const { return *m_measurer; }
+    // The runs of text shaped since the surface was last cleared: a run measured
+    // with the real fonts is drawn from the same layout.
+    const ShapedRuns &shapedRuns() const { return m_runs; }
 
 protected:
     // measurer: null means a FontMeasurer of the surface's own.
@@ -77,7 +81,7 @@ protected:
 
     // Paints the whole reachable area white and forgets what was drawn.
     void fillWhite();
-    // Forgets what was drawn (a new sheet).
+    // Forgets what was drawn (a new sheet), and the runs shaped for it.
     void forgetDrawn();
 
 private:
@@ -85,12 +89,18 @@ private:
     void paintShape(QPainter &p, const Shape &shape, const QColor &colour, bool rasterAnd) const;
     void draw(Shape shape, bool andMode);
     void remember(const Shape &shape);
-    void layoutText(Shape &shape, const QString &drawn, double x, double baseline) const;
+    void layoutText(Shape &shape, const QString &drawn, const std::optional<QGlyphRun> &glyphs, double x,
+                    double baseline) const;
+    const ShapedRun &shaped(const QString &drawn) const;
     void lineCells(double x1, double y1, double x2, double y2, const QColor &colour, LineStyle style);
 
     QString m_name;
     std::shared_ptr<const TextMeasurer> m_measurer;
     FontMeasurer m_fonts;                        // the fonts text is drawn with
+    bool m_realFonts = false;                    // m_measurer measures with m_fonts' fonts
+    mutable ShapedRuns m_runs;                   // the runs of the current page
+    mutable FontSpec m_runsFont;                 // the font of m_runsKey
+    mutable QString m_runsKey;                   // FontMeasurer::fontKey(m_runsFont)
     std::vector<std::shared_ptr<Shape>> m_drawn; // kept where AND must be emulated
 };
 

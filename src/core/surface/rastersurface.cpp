@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 
@@ -58,11 +59,16 @@ double RasterSurface::backedWidth() const
     return std::min(m_width, kMaxWidth);
 }
 
-double RasterSurface::backedHeight() const
+double RasterSurface::heightCap() const
 {
     const double rowBytes = std::max(1.0, std::ceil(backedWidth() * m_dpr)) * 4.0;
     const double byBytes = std::floor(double(kMaxImageBytes) / rowBytes) / m_dpr;
-    return std::min({m_height, kMaxHeight, byBytes});
+    return std::min(kMaxHeight, byBytes);
+}
+
+double RasterSurface::backedHeight() const
+{
+    return std::min(m_height, heightCap());
 }
 
 void RasterSurface::realize() const
@@ -89,15 +95,59 @@ void RasterSurface::reallocate() const
         m_image = QImage();
         return;
     }
-    QImage next(w, h, QImage::Format_RGB32);
-    if (next.isNull())
+    // Within the rows of the image, when nothing else shares them: a new view, the
+    // kept part stays where it is.
+    if (m_rows && !m_image.isNull() && m_image.isDetached() && m_image.constBits() == m_rows.get() &&
+        m_rows.use_count() == 2 && w == m_rowsWidth && h <= m_rowsCapacity) {
+        QImage view = viewOfRows(h);
+        if (!view.isNull()) {
+            m_image = std::move(view);
+            whiten(m_image, keptW, keptH);
+            return;
+        }
+    }
+    // New rows, with room for the image to grow to twice its height (up to the cap);
+    // rows not yet reached are only reserved.
+    const int maxRows = std::max(h, devicePixels(heightCap(), m_dpr));
+    const qsizetype rowBytes = qsizetype(w) * 4;
+    int capacity = int(std::min<qint64>(maxRows, qint64(h) * 2));
+    uchar *memory = static_cast<uchar *>(std::malloc(size_t(rowBytes) * size_t(capacity)));
+    if (!memory && capacity > h) {
+        capacity = h;
+        memory = static_cast<uchar *>(std::malloc(size_t(rowBytes) * size_t(capacity)));
+    }
+    if (!memory)
         return; // no memory for it: keep drawing on what there is
-    next.setDevicePixelRatio(m_dpr);
+    // m_image keeps its own rows alive while they are copied.
+    m_rows = std::shared_ptr<uchar>(memory, [](uchar *m) { std::free(m); });
+    m_rowsWidth = w;
+    m_rowsCapacity = capacity;
+    QImage next = viewOfRows(h);
+    if (next.isNull()) {
+        m_rows.reset();
+        m_rowsWidth = m_rowsCapacity = 0;
+        return;
+    }
     const qsizetype bytes = qsizetype(std::max(keptW, 0)) * 4;
     for (int y = 0; y < std::max(keptH, 0); ++y)
         std::memcpy(next.scanLine(y), m_image.constScanLine(y), size_t(bytes));
     whiten(next, keptW, keptH);
     m_image = std::move(next);
+}
+
+QImage RasterSurface::viewOfRows(int height) const
+{
+    using Rows = std::shared_ptr<uchar>;
+    auto *keep = new Rows(m_rows);
+    QImage view(
+        m_rows.get(), m_rowsWidth, height, qsizetype(m_rowsWidth) * 4, QImage::Format_RGB32,
+        [](void *info) { delete static_cast<Rows *>(info); }, keep);
+    if (view.isNull()) {
+        delete keep;
+        return view;
+    }
+    view.setDevicePixelRatio(m_dpr);
+    return view;
 }
 
 void RasterSurface::noteSize()
@@ -173,6 +223,7 @@ void RasterSurface::clear()
         m_keptWidth = m_keptHeight = 0; // the image still to be made is all white
     else if (!m_image.isNull())
         m_image.fill(Qt::white);
+    forgetDrawn();
     m_currentX = 0;
     m_currentY = 0;
     changed(SurfaceChange::Cleared);

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <functional>
 #include <limits>
+#include <memory>
 
 namespace vorlane {
 
@@ -81,6 +82,8 @@ protected:
 
 private:
     double backedWidth() const;
+    // The most logical pixels of Height the image may hold at the current width.
+    double heightCap() const;
     // The image follows a new size only when it is next drawn on or shown, so
     // that a body that changes the height many times in a row (PLOUF) copies the
     // image once, not at every change.
@@ -90,6 +93,13 @@ private:
     void changed(SurfaceChange change);
 
     mutable QImage m_image;
+    // The rows m_image is a view of (when it is one): rows beyond its height are
+    // spare, so that a taller image within them needs neither new memory nor a
+    // copy. Spare rows are never written until the image reaches them.
+    QImage viewOfRows(int height) const;
+    mutable std::shared_ptr<uchar> m_rows;
+    mutable int m_rowsWidth = 0;    // pixels per row
+    mutable int m_rowsCapacity = 0; // rows
     mutable bool m_resized = false; // the size changed since the image was made
     // The smallest size in device pixels set since then: what lies beyond it
     // turns white, as if each size had been applied at once.
