@@ -39,7 +39,7 @@ const RunCase kRuns[] = {
 
 class ShapedRunText : public ::testing::TestWithParam<RunCase> {
 protected:
-    FontSpec spec() const
+    FontSpec runFont() const
     {
         const RunCase &c = GetParam();
         FontSpec f;
@@ -56,17 +56,17 @@ protected:
 // The advance of a shaped run is the one the font's metrics give, to the last bit.
 TEST_P(ShapedRunText, AdvanceIsTheMetricsAdvance)
 {
-    const QString drawn = FontMapper::mapText(spec().name, text());
-    const QFont font = FontMeasurer::makeFont(spec());
+    const QString drawn = FontMapper::mapText(runFont().name, text());
+    const QFont font = FontMeasurer::makeFont(runFont());
     EXPECT_EQ(ShapedRuns::shape(font, drawn).advance, QFontMetricsF(font).horizontalAdvance(drawn));
     FontMeasurer measurer;
     RasterSurface s(u"PictureTEXTE"_s, 600, 60, 1);
-    s.setFontName(spec().name);
-    s.setFontSize(spec().size);
-    s.setBold(spec().bold);
-    s.setItalic(spec().italic);
-    s.setUnderline(spec().underline);
-    EXPECT_EQ(s.textWidth(text()), measurer.width(spec(), text()));
+    s.setFontName(runFont().name);
+    s.setFontSize(runFont().size);
+    s.setBold(runFont().bold);
+    s.setItalic(runFont().italic);
+    s.setUnderline(runFont().underline);
+    EXPECT_EQ(s.textWidth(text()), measurer.width(runFont(), text()));
 }
 
 // Text drawn from its shaped run has the pixels of QPainter::drawText, at whole
@@ -76,11 +76,11 @@ TEST_P(ShapedRunText, DrawnAsDrawTextDrawsIt)
     for (const qreal ratio : {1.0, 2.0, 1.5}) {
         for (const QPointF at : {QPointF(45, 30), QPointF(52, 347), QPointF(7.5, 101.25)}) {
             RasterSurface s(u"PictureTEXTE"_s, 600, 60, ratio);
-            s.setFontName(spec().name);
-            s.setFontSize(spec().size);
-            s.setBold(spec().bold);
-            s.setItalic(spec().italic);
-            s.setUnderline(spec().underline);
+            s.setFontName(runFont().name);
+            s.setFontSize(runFont().size);
+            s.setBold(runFont().bold);
+            s.setItalic(runFont().italic);
+            s.setUnderline(runFont().underline);
             s.setForeColor(QColor(0, 0, 128));
             s.setCurrentX(at.x());
             s.setCurrentY(at.y());
@@ -94,13 +94,13 @@ TEST_P(ShapedRunText, DrawnAsDrawTextDrawsIt)
                 FontMeasurer fonts;
                 QPainter p(&expected);
                 p.setRenderHint(QPainter::TextAntialiasing, true);
-                p.setFont(fonts.font(spec()));
+                p.setFont(fonts.font(runFont()));
                 p.setPen(QColor(0, 0, 128));
-                const QString drawn = FontMapper::mapText(spec().name, text());
+                const QString drawn = FontMapper::mapText(runFont().name, text());
                 if (!drawn.contains(QChar(0x23AF)))
-                    p.drawText(QPointF(at.x() / 15, at.y() / 15 + fonts.ascentPixels(spec())), drawn);
+                    p.drawText(QPointF(at.x() / 15, at.y() / 15 + fonts.ascentPixels(runFont())), drawn);
             }
-            if (FontMapper::mapText(spec().name, text()).contains(QChar(0x23AF)))
+            if (FontMapper::mapText(runFont().name, text()).contains(QChar(0x23AF)))
                 continue; // long arrows are drawn in pieces, see RasterSurface.LongArrowIsContinuous
             EXPECT_EQ(s.image(), expected) << "ratio " << ratio << " at " << at.x() << "," << at.y();
         }
