@@ -28,16 +28,17 @@ Loaded load()
     for (const QString &path : candidates) {
         if (!QFileInfo(path).isFile())
             continue;
-        // Never unloaded: its objects live until the program ends.
-        auto *library = new QLibrary(path);
+        // Held for the whole run: a QLibrary that goes away does not unload its
+        // library, whose objects live until the program ends.
+        static QLibrary library;
+        library.setFileName(path);
         using Entry = const MediaCodecs *(*)();
-        const auto entry = reinterpret_cast<Entry>(library->resolve("vorlane_media_codecs"));
-        if (entry && entry()) {
-            loaded.codecs = entry();
+        const auto entry = reinterpret_cast<Entry>(library.resolve("vorlane_media_codecs"));
+        if (const MediaCodecs *codecs = entry ? entry() : nullptr) {
+            loaded.codecs = codecs;
             return loaded;
         }
-        why = library->errorString();
-        delete library;
+        why = library.errorString();
     }
     loaded.error =
         why.isEmpty()
