@@ -44,6 +44,8 @@ private:
 class OpensEverything final : public CourseOpener {
 public:
     Result open(const QString &) override { return Result::Opened; }
+    Result finishOpening() override { return bodiesRead; }
+    Result bodiesRead = Result::Opened;
 };
 
 class CourseLoadTest : public ::testing::Test {
@@ -73,6 +75,16 @@ TEST_F(CourseLoadTest, CoverBandsInStyle2IndexPage1ThenThePageArea)
                                        u"navigate PAG001"_s, u"page area"_s}));
     EXPECT_EQ(session.linkStyle, 1);
     EXPECT_TRUE(prompts.asked.isEmpty());
+}
+
+TEST_F(CourseLoadTest, UnreadablePageBodiesEndTheStartBeforePage1)
+{
+    files.paths << folder() + u"PcTs.mdb"_s;
+    opener.bodiesRead = CourseOpener::Result::Unreadable;
+    EXPECT_FALSE(run());
+    EXPECT_EQ(window.log, (QStringList{u"cover"_s, u"bands 2 (flag 0)"_s, u"index (flag 1)"_s}));
+    ASSERT_EQ(prompts.asked.size(), 1);
+    EXPECT_EQ(prompts.asked[0].text, u"Base de données illisible"_s);
 }
 
 TEST_F(CourseLoadTest, FailedStartupChecksShowNothing)

@@ -338,6 +338,7 @@ TEST_F(HeldBodyPass, DeferredValueAskedBeforeThePassEndsIsWaitedFor)
         }
         EXPECT_FALSE(data.isReadingDeferred()) << c.file;
         EXPECT_EQ(data.status(), StoreStatus::Ok) << c.file;
+        EXPECT_EQ(data.awaitDeferred(), StoreStatus::Ok) << c.file;
         EXPECT_EQ(allFields(data), expected) << c.file;
     }
 }
@@ -433,6 +434,9 @@ TEST_F(HeldBodyPass, FileDamagedBeforeThePassIsAFailedRead)
             ASSERT_TRUE(writeBytes(name + u".mdb"_s, c.bytes)) << c.what;
         release();
 
+        // Waited for before any value is asked: the failure is known at once.
+        EXPECT_EQ(data.awaitDeferred(), StoreStatus::Unreadable) << c.what;
+        EXPECT_FALSE(data.isReadingDeferred()) << c.what;
         ASSERT_TRUE(data.setAbsolutePosition(1)) << c.what;
         EXPECT_EQ(data.field(u"PROJ_PROP_TITLE"), QString()) << c.what;
         EXPECT_EQ(data.status(), StoreStatus::Unreadable) << c.what;

@@ -28,8 +28,10 @@ public:
 // The load sequence of the course window: the start-up checks, then the cover
 // and progress strip, the title bands in style 2 (which sets the session's
 // link-style flag: it is never cleared, so later bands cannot change it), the
-// page index, page 1 ("PAG001"), and the page area. False, with nothing shown,
-// when the start-up checks ended the program (their message has been shown).
+// page index, page 1 ("PAG001"), and the page area. False when the program
+// must end, its message shown: the start-up checks ended it (nothing shown), or
+// the course's page bodies, read while the cover shows, could not be read
+// ("Base de données illisible", before page 1).
 bool RunCourseLoad(StartupContext &context, CourseLoadSteps &steps);
 
 } // namespace vorlane

@@ -15,6 +15,10 @@ public:
         Unreadable, // the file exists but cannot be read as a course (damaged)
     };
     virtual Result open(const QString &databasePath) = 0;
+    // Waits for what the opening still reads in the background (the page bodies
+    // of an Access course); Unreadable when that read failed. A course opened
+    // whole is read already.
+    virtual Result finishOpening() { return Result::Opened; }
 };
 
 } // namespace vorlane

@@ -17,4 +17,9 @@ CourseOpener::Result CourseTable::open(const QString &databasePath)
     return Result::Opened;
 }
 
+CourseOpener::Result CourseTable::finishOpening()
+{
+    return m_control.awaitDeferred() == StoreStatus::Ok ? Result::Opened : Result::Unreadable;
+}
+
 } // namespace vorlane

@@ -16,6 +16,7 @@ public:
     // "cours" once through its database. A database that exists but cannot be
     // read, or has no course table, is Unreadable.
     Result open(const QString &databasePath) override;
+    Result finishOpening() override;
 
     bool moveFirst() override { return m_control.moveFirst(); }
     bool moveLast() override { return m_control.moveLast(); }

@@ -76,6 +76,13 @@ StoreStatus DataControl::status() const
     return m_status;
 }
 
+StoreStatus DataControl::awaitDeferred()
+{
+    if (m_deferredRead)
+        m_deferredRead->wait();
+    return status();
+}
+
 bool DataControl::isReadingDeferred() const
 {
     return m_deferredRead && !m_deferredRead->isFinished();

@@ -66,6 +66,9 @@ public:
     // columns has failed (their values then read as the empty text; the other
     // columns stay readable, and the next refresh reads again).
     StoreStatus status() const;
+    // Waits for the end of the background read of an Access file's deferred
+    // columns, when one runs, then gives status().
+    StoreStatus awaitDeferred();
     // True while the background read of an Access file's deferred columns runs.
     bool isReadingDeferred() const;
 
