@@ -396,12 +396,9 @@ bool writeCourse(const CourseSources &sources, const QString &path, QString *err
         if (!file.insertRow(u"Cours", values, &message))
             return rowFailed(p.source, message, error);
     }
-    // Every column but the bodies, in one index: start-up reads the keys of
-    // every page from it alone, without a page of bodies.
-    if (!file.execute(
-            QStringLiteral("CREATE INDEX Cours_cles ON Cours (Numeropage, \"Index\", titre, precedent, "
-                           "suite, imprimable, moteur, debutimp, finimp, sommaire)"),
-            error))
+    // The page numbers and orders in one index: start-up reads the keys of
+    // every page from it alone, without a page of the table.
+    if (!file.execute(QStringLiteral("CREATE INDEX Cours_cles ON Cours (Numeropage, \"Index\")"), error))
         return false;
     if (sources.catalogue && !writeCatalogue(file, *sources.catalogue, error))
         return false;

@@ -159,11 +159,12 @@ std::unique_ptr<AccessColumnPass> Database::readDeferred(const TableRows &rows) 
     return nullptr;
 }
 
-std::optional<QString> Database::readField(QStringView table, qint64 rowId, QStringView field) const
+std::optional<QStringList> Database::readFields(QStringView table, qint64 rowId,
+                                                const QStringList &fields) const
 {
     if (m_kind != Kind::Sqlite)
         return std::nullopt;
-    return m_sqlite.readField(table, rowId, field);
+    return m_sqlite.readFields(table, rowId, fields);
 }
 
 std::optional<QString> Database::writeField(QStringView table, qint64 rowId, QStringView field,

@@ -77,9 +77,9 @@ public:
     // nullptr for other databases, closed ones, and rows without deferred
     // columns.
     std::unique_ptr<AccessColumnPass> readDeferred(const TableRows &rows) const;
-    // One field of a SQLite row by rowid (SqliteFile::readField); std::nullopt
+    // Fields of a SQLite row by rowid (SqliteFile::readFields); std::nullopt
     // for Access files and closed databases.
-    std::optional<QString> readField(QStringView table, qint64 rowId, QStringView field) const;
+    std::optional<QStringList> readFields(QStringView table, qint64 rowId, const QStringList &fields) const;
 
     // Writes one field of the SQLite row with that rowid at once; see
     // SqliteFile::writeField. std::nullopt for Access files and read-only or

@@ -64,6 +64,10 @@ StoreStatus DataControl::refresh()
     m_rows = std::move(read.rows);
     m_deferredRead = m_database.readDeferred(m_rows);
     m_lastDeferred = {};
+    m_deferredNames.clear();
+    for (int column = 0; column < m_rows.columnCount(); ++column)
+        if (m_rows.isDeferred(column))
+            m_deferredNames << m_rows.columns()[column];
     m_rowsPath = m_database.path();
     m_position = m_rows.rowCount() > 0 ? 0 : -1;
     return m_status = StoreStatus::Ok;
@@ -113,16 +117,18 @@ QString DataControl::field(QStringView name) const
         return m_rows.value(m_position, name);
     if (m_deferredRead)
         return m_deferredRead->value(m_position, m_rows.columns()[column]).value_or(QString());
-    if (m_lastDeferred.row == m_position && m_lastDeferred.column == column)
-        return m_lastDeferred.text;
-    const std::optional<qint64> rowId = m_rows.rowId(m_position);
-    // Only the database the rows came from can give a row's value.
-    if (!rowId || m_database.path() != m_rowsPath)
-        return QString();
-    const std::optional<QString> text =
-        m_database.readField(m_rows.tableName(), *rowId, m_rows.columns()[column]);
-    m_lastDeferred = {m_position, column, text.value_or(QString())};
-    return m_lastDeferred.text;
+    if (m_lastDeferred.row != m_position) {
+        // Every deferred value of the row at once: a page shown asks for them all.
+        m_lastDeferred = {m_position, {}};
+        const std::optional<qint64> rowId = m_rows.rowId(m_position);
+        // Only the database the rows came from can give a row's values.
+        if (rowId && m_database.path() == m_rowsPath) {
+            if (std::optional<QStringList> values =
+                    m_database.readFields(m_rows.tableName(), *rowId, m_deferredNames))
+                m_lastDeferred.values = std::move(*values);
+        }
+    }
+    return m_lastDeferred.values.value(m_deferredNames.indexOf(m_rows.columns()[column]));
 }
 
 bool DataControl::hasField(QStringView name) const
@@ -143,8 +149,9 @@ bool DataControl::setField(QStringView name, const QString &text)
     if (!stored)
         return false;
     m_rows.setCell(m_position, column, *stored);
-    if (m_lastDeferred.row == m_position && m_lastDeferred.column == column)
-        m_lastDeferred.text = *stored;
+    const qsizetype slot = m_deferredNames.indexOf(m_rows.columns()[column]);
+    if (m_lastDeferred.row == m_position && slot >= 0 && slot < m_lastDeferred.values.size())
+        m_lastDeferred.values[slot] = *stored;
     return true;
 }
 

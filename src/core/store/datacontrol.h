@@ -43,9 +43,9 @@ public:
     void setRecordSource(const QString &table);
     const QString &recordSource() const { return m_recordSource; }
     // Columns a refresh leaves unread (the course's page bodies), so that it
-    // returns with every row and every other column. SQLite: a value of theirs
-    // is read from the database, by the row's rowid, when field() asks for it,
-    // and the last one read is kept. Access (no reading by row): one helper run
+    // returns with every row and every other column. SQLite: a row's values of
+    // theirs are read from the database together, by the row's rowid, when
+    // field() asks for one, and the last row read is kept. Access (no reading by row): one helper run
     // reads all their values in the background as soon as the refresh has
     // ended (AccessColumnPass); field() waits for it when it has not ended.
     void setDeferredColumns(const QStringList &columns) { m_deferredColumns = columns; }
@@ -120,13 +120,14 @@ private:
     QString m_rowsPath; // file the rows were read from
     int m_position = -1;
 
-    // The last value read of a deferred column.
-    struct DeferredValue {
+    // The deferred columns of m_rows, in table order, and their values in the
+    // last row read (none when that read failed).
+    QStringList m_deferredNames;
+    struct DeferredRow {
         int row = -1;
-        int column = -1;
-        QString text;
+        QStringList values;
     };
-    mutable DeferredValue m_lastDeferred;
+    mutable DeferredRow m_lastDeferred;
     // The background read of the deferred columns of m_rows (Access only).
     std::unique_ptr<AccessColumnPass> m_deferredRead;
 };

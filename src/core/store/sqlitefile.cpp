@@ -210,11 +210,11 @@ SqliteFile::SqliteFile()
 {
 }
 
-// The prepared query of readField, for one table and field.
+// The prepared query of readFields, for one table and list of fields.
 struct SqliteFile::PreparedRead {
     QString table;
-    QString field;
-    bool yesNo = false;
+    QStringList fields; // as asked
+    std::vector<bool> yesNo;
     Statement statement;
 };
 
@@ -383,36 +383,48 @@ TableRead SqliteFile::readTable(QStringView name, const QStringList &deferred) c
     return result;
 }
 
-std::optional<QString> SqliteFile::readField(QStringView table, qint64 rowId, QStringView field) const
+std::optional<QStringList> SqliteFile::readFields(QStringView table, qint64 rowId,
+                                                  const QStringList &fields) const
 {
-    if (!m_open)
+    if (!m_open || fields.isEmpty())
         return std::nullopt;
     PreparedRead *read = m_fieldRead.get();
-    if (!read || read->table.compare(table, Qt::CaseInsensitive) != 0 ||
-        read->field.compare(field, Qt::CaseInsensitive) != 0) {
+    if (!read || read->table != table || read->fields != fields) {
         m_fieldRead.reset();
         const QString storedTable = findTable(table);
-        const QString storedField = storedTable.isEmpty() ? QString() : findField(storedTable, field);
-        if (storedField.isEmpty())
+        if (storedTable.isEmpty())
             return std::nullopt;
+        // Kept under the names asked: two tables whose names differ only by
+        // case are never mistaken for each other.
         auto prepared = std::make_unique<PreparedRead>();
-        prepared->table = storedTable;
-        prepared->field = storedField;
-        prepared->yesNo = isYesNoField(storedTable, storedField);
-        if (!prepared->statement.prepare(handleOf(m_connection), u"SELECT "_s + quoted(storedField) +
-                                                                     u" FROM "_s + quoted(storedTable) +
+        prepared->table = table.toString();
+        prepared->fields = fields;
+        QString columns;
+        for (const QString &field : fields) {
+            const QString stored = findField(storedTable, field);
+            if (stored.isEmpty())
+                return std::nullopt;
+            columns += (columns.isEmpty() ? QString() : u", "_s) + quoted(stored);
+            prepared->yesNo.push_back(isYesNoField(storedTable, stored));
+        }
+        if (!prepared->statement.prepare(handleOf(m_connection), u"SELECT "_s + columns + u" FROM "_s +
+                                                                     quoted(storedTable) +
                                                                      u" WHERE rowid = ?"_s))
             return std::nullopt;
         m_fieldRead = std::move(prepared);
         read = m_fieldRead.get();
     }
     sqlite3_stmt *statement = read->statement.get();
-    std::optional<QString> value;
+    std::optional<QStringList> values;
     NumberTexts numbers;
-    if (sqlite3_bind_int64(statement, 1, rowId) == SQLITE_OK && sqlite3_step(statement) == SQLITE_ROW)
-        value = columnText(statement, 0, read->yesNo, numbers);
+    if (sqlite3_bind_int64(statement, 1, rowId) == SQLITE_OK && sqlite3_step(statement) == SQLITE_ROW) {
+        values.emplace();
+        values->reserve(fields.size());
+        for (int i = 0; i < int(fields.size()); ++i)
+            values->push_back(columnText(statement, i, read->yesNo[std::size_t(i)], numbers));
+    }
     sqlite3_reset(statement);
-    return value;
+    return values;
 }
 
 QString SqliteFile::findField(const QString &storedTable, QStringView field) const
@@ -442,7 +454,10 @@ std::optional<QString> SqliteFile::writeField(QStringView table, qint64 rowId, Q
     update.addBindValue(rowId);
     if (!update.exec() || update.numRowsAffected() != 1)
         return std::nullopt;
-    return readField(storedTable, rowId, storedField);
+    const std::optional<QStringList> stored = readFields(storedTable, rowId, {storedField});
+    if (!stored)
+        return std::nullopt;
+    return stored->constFirst();
 }
 
 bool SqliteFile::create(const QString &path)

@@ -55,13 +55,14 @@ public:
     // NoSuchTable, or Unreadable when a query fails (damaged file).
     // The columns named in `deferred` (any letter case) are left unread when
     // the table has rowids: their cells stay empty and are marked deferred, for
-    // readField to fetch one row's value when it is asked for.
+    // readFields to fetch a row's values when they are asked for.
     TableRead readTable(QStringView name, const QStringList &deferred = {}) const;
 
-    // One field of the row with that rowid, as readTable gives it; std::nullopt
-    // when nothing is open, or the table, field or row does not exist. The query
-    // is prepared once per table and field and kept until the file is closed.
-    std::optional<QString> readField(QStringView table, qint64 rowId, QStringView field) const;
+    // Fields of the row with that rowid, in the order asked, as readTable gives
+    // them; std::nullopt when nothing is open, none is asked, or the table, a
+    // field or the row does not exist. The query is prepared once per table and
+    // list of fields and kept until the file is closed.
+    std::optional<QStringList> readFields(QStringView table, qint64 rowId, const QStringList &fields) const;
 
     // Writes text into one field of the row with that rowid, at once. SQLite's
     // column affinity applies (a numeric text in an INTEGER column is stored as a
