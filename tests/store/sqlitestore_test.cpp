@@ -187,6 +187,10 @@ TEST_F(SqliteStoreTest, RowsReadThroughACoveringIndexKeepRowidOrderAndValues)
         {"CREATE INDEX Cours_cles ON Cours (Numeropage, \"Index\")",
          {u"TITRE"_s, u"precedent"_s, u"suite"_s, u"imprimable"_s, u"moteur"_s, u"debutimp"_s, u"finimp"_s,
           u"fpc"_s, u"sommaire"_s}},
+        // Nothing read but the rowids: the rows are still all there, in order.
+        {"CREATE INDEX Cours_cles ON Cours (Numeropage)",
+         {u"titre"_s, u"Numeropage"_s, u"Index"_s, u"precedent"_s, u"suite"_s, u"imprimable"_s, u"moteur"_s,
+          u"debutimp"_s, u"finimp"_s, u"fpc"_s, u"sommaire"_s}},
     };
     const QString path = dir.filePath(QStringLiteral("PcTs.sqlite"));
     runSql(path, {{QString::fromLatin1(kCoursInsert),

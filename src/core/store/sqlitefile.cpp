@@ -163,9 +163,10 @@ struct ReadRows {
 
 // Puts the rows in rowid order when SQLite gave them in another (it scans a
 // covering index when one holds every column asked for).
+// `columns` is the number of cells a row has.
 void sortByRowId(ReadRows &rows, std::size_t columns)
 {
-    if (std::is_sorted(rows.rowIds.begin(), rows.rowIds.end()) || columns == 0)
+    if (std::is_sorted(rows.rowIds.begin(), rows.rowIds.end()))
         return;
     std::vector<std::size_t> order(rows.rowIds.size());
     for (std::size_t i = 0; i < order.size(); ++i)
@@ -363,15 +364,15 @@ TableRead SqliteFile::readTable(QStringView name, const QStringList &deferred) c
         if (withRowIds)
             read.rowIds.push_back(sqlite3_column_int64(statement, 0));
         for (int i = first; i < count; ++i)
-            read.cells.push_back(isDeferred.empty() || !isDeferred[std::size_t(i - first)]
-                                     ? columnText(statement, i, yesNo[std::size_t(i - first)], numbers)
-                                     : QString());
+            if (isDeferred.empty() || !isDeferred[std::size_t(i - first)])
+                read.cells.push_back(columnText(statement, i, yesNo[std::size_t(i - first)], numbers));
     }
     // A step also ends on an error in the middle of the table (damaged pages).
     if (step != SQLITE_DONE)
         return result;
     if (withRowIds)
-        sortByRowId(read, std::size_t(count - first));
+        sortByRowId(read,
+                    std::size_t(count - first - std::count(isDeferred.begin(), isDeferred.end(), true)));
 
     TableRows rows(table, columns);
     for (std::size_t i = 0; i < isDeferred.size(); ++i)

@@ -13,9 +13,10 @@ const QString &emptyText()
 } // namespace
 
 TableRows::TableRows(QString tableName, QStringList columns)
-    : m_tableName(std::move(tableName)), m_columns(std::move(columns))
+    : m_tableName(std::move(tableName)), m_columns(std::move(columns)), m_heldCount(int(m_columns.size()))
 {
     for (int i = 0; i < m_columns.size(); ++i) {
+        m_slot.push_back(i);
         const QString key = m_columns[i].toCaseFolded();
         if (!m_columnByFoldedName.contains(key))
             m_columnByFoldedName.insert(key, i);
@@ -29,9 +30,10 @@ int TableRows::columnIndex(QStringView name) const
 
 const QString &TableRows::cell(int row, int column) const
 {
-    if (row < 0 || row >= m_rowCount || column < 0 || column >= columnCount())
+    if (row < 0 || row >= m_rowCount || column < 0 || column >= columnCount() ||
+        m_slot[std::size_t(column)] < 0)
         return emptyText();
-    return m_cells[std::size_t(row) * std::size_t(columnCount()) + std::size_t(column)];
+    return m_cells[std::size_t(row) * std::size_t(m_heldCount) + std::size_t(m_slot[std::size_t(column)])];
 }
 
 const QString &TableRows::value(int row, QStringView field) const
@@ -43,7 +45,8 @@ void TableRows::appendRow(const QStringList &values)
 {
     const int n = columnCount();
     for (int i = 0; i < n; ++i)
-        m_cells.push_back(i < values.size() ? values[i] : QString());
+        if (m_slot[std::size_t(i)] >= 0)
+            m_cells.push_back(i < values.size() ? values[i] : QString());
     ++m_rowCount;
 }
 
@@ -57,8 +60,9 @@ void TableRows::appendRow(const QStringList &values, qint64 rowId)
 
 void TableRows::setRows(std::deque<QString> cells, std::vector<qint64> rowIds)
 {
-    const std::size_t n = std::size_t(columnCount());
-    m_rowCount = n == 0 ? 0 : int(cells.size() / n);
+    const std::size_t n = std::size_t(m_heldCount);
+    // With every column deferred, the rowids alone say how many rows there are.
+    m_rowCount = n == 0 ? int(rowIds.size()) : int(cells.size() / n);
     cells.resize(std::size_t(m_rowCount) * n);
     m_cells = std::move(cells);
     m_rowIds = std::move(rowIds);
@@ -76,22 +80,34 @@ std::optional<qint64> TableRows::rowId(int row) const
 
 void TableRows::setDeferred(int column)
 {
-    if (column < 0 || column >= columnCount())
+    if (column < 0 || column >= columnCount() || m_slot[std::size_t(column)] < 0)
         return;
-    m_deferred.resize(std::size_t(columnCount()), false);
-    m_deferred[std::size_t(column)] = true;
+    const int dropped = m_slot[std::size_t(column)];
+    if (m_rowCount > 0) {
+        // The cells of the other columns, row after row, without it.
+        std::deque<QString> kept;
+        for (std::size_t i = 0; i < m_cells.size(); ++i)
+            if (int(i % std::size_t(m_heldCount)) != dropped)
+                kept.push_back(std::move(m_cells[i]));
+        m_cells = std::move(kept);
+    }
+    m_slot[std::size_t(column)] = -1;
+    for (int &slot : m_slot)
+        if (slot > dropped)
+            --slot;
+    --m_heldCount;
 }
 
 bool TableRows::isDeferred(int column) const
 {
-    return column >= 0 && std::size_t(column) < m_deferred.size() && m_deferred[std::size_t(column)];
+    return column >= 0 && column < columnCount() && m_slot[std::size_t(column)] < 0;
 }
 
 bool TableRows::setCell(int row, int column, const QString &value)
 {
-    if (row < 0 || row >= m_rowCount || column < 0 || column >= columnCount())
+    if (row < 0 || row >= m_rowCount || isDeferred(column) || column < 0 || column >= columnCount())
         return false;
-    m_cells[std::size_t(row) * std::size_t(columnCount()) + std::size_t(column)] = value;
+    m_cells[std::size_t(row) * std::size_t(m_heldCount) + std::size_t(m_slot[std::size_t(column)])] = value;
     return true;
 }
 

@@ -36,13 +36,15 @@ public:
     // Value by field name; the empty text for an unknown field or row.
     const QString &value(int row, QStringView field) const;
 
-    // Appends a row. Missing values read as empty, extra ones are dropped.
+    // Appends a row, one value per column (deferred ones included, and
+    // dropped). Missing values read as empty, extra ones are dropped.
     void appendRow(const QStringList &values);
     // The same with the row's SQLite rowid. A table has rowids only when every
     // row was appended with one.
     void appendRow(const QStringList &values, qint64 rowId);
-    // Replaces every row at once: `cells` row after row (a partial last row is
-    // dropped) and, when not empty, one rowid per row.
+    // Replaces every row at once: `cells` row after row, one per column that is
+    // not deferred (a partial last row is dropped) and, when not empty, one
+    // rowid per row.
     void setRows(std::deque<QString> cells, std::vector<qint64> rowIds);
 
     bool hasRowIds() const { return m_rowCount > 0 && int(m_rowIds.size()) == m_rowCount; }
@@ -50,22 +52,27 @@ public:
     std::optional<qint64> rowId(int row) const;
 
     // A deferred column was left unread: its cells are empty until the caller
-    // fetches a row's value from the database (by its rowid).
+    // fetches a row's value from the database (by its rowid). Nothing of it is
+    // held: the values it had are dropped.
     void setDeferred(int column);
     bool isDeferred(int column) const;
 
-    // Replaces one cell (after a write to the database); false when out of range.
+    // Replaces one cell (after a write to the database); false when out of
+    // range or deferred.
     bool setCell(int row, int column, const QString &value);
 
 private:
     QString m_tableName;
     QStringList m_columns;
     QHash<QString, int> m_columnByFoldedName;
-    // Row-major, rowCount x columnCount. A deque grows without moving what it
-    // holds: a table of thousands of rows is read without copying its cells.
+    // Row-major, rowCount x the columns not deferred. A deque grows without
+    // moving what it holds: a table of thousands of rows is read without
+    // copying its cells.
     std::deque<QString> m_cells;
     std::vector<qint64> m_rowIds;
-    std::vector<bool> m_deferred; // by column; empty when none is
+    // By column: its place among the cells of a row, -1 when deferred.
+    std::vector<int> m_slot;
+    int m_heldCount = 0; // columns not deferred
     int m_rowCount = 0;
 };
 

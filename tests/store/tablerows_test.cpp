@@ -1,0 +1,97 @@
+#include "core/store/tablerows.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+using namespace vorlane;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QStringList kColumns = {u"titre"_s, u"Numeropage"_s, u"fpc"_s, u"Index"_s};
+
+// The value a cell holds unless its column is deferred.
+QString valueOf(int row, int column)
+{
+    return u"r%1c%2"_s.arg(row).arg(column);
+}
+
+QStringList rowValues(int row)
+{
+    QStringList values;
+    for (int column = 0; column < kColumns.size(); ++column)
+        values << valueOf(row, column);
+    return values;
+}
+
+// A deferred column holds nothing, whether it was deferred before the rows
+// came (as SQLite reads them) or after (as Access reads them), and the other
+// columns keep their own values whatever columns around them are deferred.
+TEST(TableRows, DeferredColumnsHoldNothingAndTheOthersKeepTheirValues)
+{
+    const std::vector<std::vector<int>> deferredSets = {{}, {0}, {2}, {3}, {0, 2}, {2, 0, 3}, {0, 1, 2, 3}};
+    constexpr int kRows = 5;
+    for (const std::vector<int> &deferred : deferredSets) {
+        const auto isDeferred = [&deferred](int column) {
+            return std::find(deferred.begin(), deferred.end(), column) != deferred.end();
+        };
+        // Deferred after the rows were appended, with their rowids.
+        TableRows after(u"Cours"_s, kColumns);
+        for (int row = 0; row < kRows; ++row)
+            after.appendRow(rowValues(row), 100 + row);
+        for (int column : deferred)
+            after.setDeferred(column);
+        // Deferred first, then every row at once: only the cells held.
+        TableRows before(u"Cours"_s, kColumns);
+        for (int column : deferred)
+            before.setDeferred(column);
+        std::deque<QString> cells;
+        std::vector<qint64> rowIds;
+        for (int row = 0; row < kRows; ++row) {
+            rowIds.push_back(100 + row);
+            for (int column = 0; column < kColumns.size(); ++column)
+                if (!isDeferred(column))
+                    cells.push_back(valueOf(row, column));
+        }
+        before.setRows(std::move(cells), std::move(rowIds));
+
+        for (TableRows *rows : {&after, &before}) {
+            const char *how = rows == &after ? "after" : "before";
+            ASSERT_EQ(rows->rowCount(), kRows) << how << " " << deferred.size();
+            EXPECT_EQ(rows->columns(), kColumns);
+            for (int row = 0; row < kRows; ++row) {
+                EXPECT_EQ(rows->rowId(row), 100 + row) << how;
+                for (int column = 0; column < kColumns.size(); ++column) {
+                    EXPECT_EQ(rows->isDeferred(column), isDeferred(column)) << how;
+                    EXPECT_EQ(rows->cell(row, column), isDeferred(column) ? QString() : valueOf(row, column))
+                        << how << " row " << row << " column " << column;
+                }
+            }
+            // A write reaches only a column that is held.
+            for (int column = 0; column < kColumns.size(); ++column) {
+                EXPECT_EQ(rows->setCell(1, column, u"écrit"_s), !isDeferred(column)) << how;
+                EXPECT_EQ(rows->cell(1, column), isDeferred(column) ? QString() : u"écrit"_s) << how;
+                EXPECT_EQ(rows->cell(2, column), isDeferred(column) ? QString() : valueOf(2, column)) << how;
+            }
+            EXPECT_FALSE(rows->setCell(kRows, 1, u"x"_s)) << how;
+            EXPECT_EQ(rows->cell(kRows, 1), QString()) << how;
+        }
+    }
+}
+
+TEST(TableRows, RowsAppendedAfterADeferredColumnDropItsValue)
+{
+    TableRows rows(u"Cours"_s, kColumns);
+    rows.setDeferred(2);
+    rows.setDeferred(2); // twice is once
+    rows.appendRow(rowValues(0));
+    rows.appendRow({u"court"_s}); // missing values read as empty
+    ASSERT_EQ(rows.rowCount(), 2);
+    EXPECT_EQ(rows.value(0, u"INDEX"), valueOf(0, 3));
+    EXPECT_EQ(rows.value(0, u"fpc"), QString());
+    EXPECT_EQ(rows.value(1, u"titre"), u"court"_s);
+    EXPECT_EQ(rows.value(1, u"Index"), QString());
+    EXPECT_FALSE(rows.hasRowIds());
+}
+
+} // namespace
