@@ -18,8 +18,10 @@ bool openForReadWrite(QFile &f)
     return f.open(QIODevice::ReadWrite);
 }
 
-// Records read by one read() call at most (1 MB).
-constexpr qint64 kReadBlockRecords = 8192;
+// Records read by one read() call at most (64 KB): few system calls, and a
+// buffer small enough that its memory is not faulted in page after page (a
+// page index cache of 30,000 pages is 7.5 MB).
+constexpr qint64 kReadBlockRecords = 512;
 
 // A new file up to this size is built in memory and written in one write() call;
 // a larger one (a record number far beyond the old end) is streamed, its gaps left
@@ -121,10 +123,9 @@ void RecordFile::forEachRecord(int first, int last, const std::function<void(QBy
     // A file that may not be written (a read-only disc copy) can still be read;
     // a missing one is created only where the folder may be written.
     const bool open = (mayWrite(m_path) && openForReadWrite(f)) || f.open(QIODevice::ReadOnly);
-    // The records are read in large blocks into one buffer (one read for a page
-    // index cache of 8,192 records), not one system call per record; a block that
-    // ends early leaves the records past its end empty or truncated, as a
-    // record-by-record read would.
+    // The records are read in blocks into one buffer, not one system call per
+    // record; a block that ends early leaves the records past its end empty or
+    // truncated, as a record-by-record read would.
     QByteArray block;
     for (qint64 n = first; n <= last;) {
         const qint64 count = std::min<qint64>(kReadBlockRecords, last - n + 1);
