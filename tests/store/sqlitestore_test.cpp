@@ -470,6 +470,8 @@ TEST(SqliteNumbers, WholeAndRealNumbersReadAsTheirTextsEvenWhenRepeated)
         {65536, u"65536"_s},
         {-7, u"-7"_s},
         {qint64(1) << 40, u"1099511627776"_s},
+        {std::numeric_limits<qint64>::max(), u"9223372036854775807"_s},
+        {std::numeric_limits<qint64>::min(), u"-9223372036854775808"_s},
         {0.0, u"0"_s},
         {1.0, u"1"_s},
         {1024.0, u"1024"_s},

@@ -15,6 +15,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <memory>
 #include <sqlite3.h>
 
 using namespace Qt::StringLiterals;
@@ -72,6 +73,15 @@ private:
     sqlite3_stmt *m_statement = nullptr;
 };
 
+// The decimal text of a whole number, as QString::number gives it, made
+// straight into its QString.
+QString wholeNumberText(qint64 n)
+{
+    char digits[24];
+    const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, n);
+    return QString::fromLatin1(digits, qsizetype(end.ptr - digits));
+}
+
 // Texts of the small whole numbers, made once and shared by every cell that
 // holds one (flags, counts, most page links).
 const QString &smallNumberText(int n)
@@ -79,7 +89,7 @@ const QString &smallNumberText(int n)
     static const std::vector<QString> texts = [] {
         std::vector<QString> all(1024);
         for (int i = 0; i < int(all.size()); ++i)
-            all[std::size_t(i)] = QString::number(i);
+            all[std::size_t(i)] = wholeNumberText(i);
         return all;
     }();
     return texts[std::size_t(n)];
@@ -95,12 +105,14 @@ public:
         if (n >= 0 && n < 1024)
             return smallNumberText(int(n));
         if (n < 0 || n >= kShared)
-            return QString::number(n);
-        if (std::size_t(n) >= m_texts.size())
-            m_texts.resize(std::max(std::size_t(n) + 1, 2 * m_texts.size()));
-        QString &text = m_texts[std::size_t(n)];
+            return wholeNumberText(n);
+        // Texts are kept by blocks of numbers, each made when first needed.
+        std::unique_ptr<Block> &block = m_blocks[std::size_t(n / kBlock)];
+        if (!block)
+            block = std::make_unique<Block>();
+        QString &text = (*block)[std::size_t(n % kBlock)];
         if (text.isNull())
-            text = QString::number(n);
+            text = wholeNumberText(n);
         return text;
     }
     // A REAL's text (RealFieldText), shared when the value is a whole number.
@@ -113,7 +125,9 @@ public:
 
 private:
     static constexpr qint64 kShared = 65536;
-    std::vector<QString> m_texts;
+    static constexpr qint64 kBlock = 1024;
+    using Block = std::array<QString, std::size_t(kBlock)>;
+    std::array<std::unique_ptr<Block>, std::size_t(kShared / kBlock)> m_blocks;
 };
 
 QString storedText(sqlite3_stmt *statement, int column)
