@@ -79,7 +79,7 @@ void CourseRenderHost::linkShown(LinkArray array, int index)
         QPalette pal = widget->palette();
         pal.setColor(QPalette::WindowText, item.colour);
         widget->setPalette(pal);
-        widget->setText(LinkElements::widgetText(item));
+        widget->setCaption(LinkElements::widgetText(item));
     } else {
         const QImage icon = m_lists.icon(item.list, item.icon, m_window.devicePixelRatioF());
         widget->setScaledContents(true);

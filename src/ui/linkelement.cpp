@@ -20,6 +20,16 @@ LinkElement::LinkElement(const QString &arrayName, int index, QWidget *parent)
     hide();
 }
 
+void LinkElement::setCaption(const QString &caption)
+{
+    // QLabel makes its text document when the text is set on a label that
+    // takes the focus; the policy is given back at once.
+    const Qt::FocusPolicy policy = focusPolicy();
+    setFocusPolicy(Qt::NoFocus);
+    setText(caption);
+    setFocusPolicy(policy);
+}
+
 void LinkElement::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))

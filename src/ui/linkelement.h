@@ -15,6 +15,10 @@ public:
     int index() const { return m_index; }
     const QString &tag() const { return m_tag; }
     void setTag(const QString &tag) { m_tag = tag; }
+    // Shows a caption as plain text. A label that takes the focus would hold a
+    // whole text document for it; the caption needs none (Enter and the focus
+    // frame are handled here), and a page of links is shown much faster.
+    void setCaption(const QString &caption);
 
 signals:
     void clicked(int index);
