@@ -1,9 +1,11 @@
 #include "ui/toolicons.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <array>
 #include <cmath>
+#include <map>
 
 namespace vorlane {
 
@@ -160,12 +162,46 @@ QPixmap ToolIcons::pixmap(Glyph glyph, int size, const QColor &colour, qreal dev
     return pm;
 }
 
+namespace {
+
+// Draws a glyph when a size and mode of it is first asked for, at that size in
+// device pixels: a window of forty buttons draws only what it shows (a
+// disabled look only once a button is disabled), and sharp at any pixel ratio.
+class GlyphIconEngine final : public QIconEngine {
+public:
+    GlyphIconEngine(ToolIcons::Glyph glyph, const QColor &colour) : m_glyph(glyph), m_colour(colour) {}
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override
+    {
+        const int side = std::min(size.width(), size.height());
+        if (side <= 0)
+            return QPixmap();
+        const bool disabled = mode == QIcon::Disabled;
+        QPixmap &drawn = m_drawn[{side, disabled}];
+        if (drawn.isNull())
+            drawn = ToolIcons::pixmap(m_glyph, side, disabled ? QColor(0xa8, 0xb0, 0xbd) : m_colour, 1.0);
+        return drawn;
+    }
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        QPixmap drawn = pixmap((QSizeF(rect.size()) * ratio).toSize(), mode, state);
+        drawn.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect, drawn);
+    }
+    QIconEngine *clone() const override { return new GlyphIconEngine(*this); }
+
+private:
+    ToolIcons::Glyph m_glyph;
+    QColor m_colour;
+    std::map<std::pair<int, bool>, QPixmap> m_drawn;
+};
+
+} // namespace
+
 QIcon ToolIcons::icon(Glyph glyph, const QColor &colour)
 {
-    QIcon icon;
-    icon.addPixmap(pixmap(glyph, 20, colour), QIcon::Normal);
-    icon.addPixmap(pixmap(glyph, 20, QColor(0xa8, 0xb0, 0xbd)), QIcon::Disabled);
-    return icon;
+    return QIcon(new GlyphIconEngine(glyph, colour));
 }
 
 } // namespace vorlane

@@ -15,6 +15,8 @@ class ToolIcons {
 public:
     using Glyph = vorlane::Glyph;
 
+    // An icon drawn when shown, at the size and pixel ratio asked for; grey
+    // when disabled.
     static QIcon icon(Glyph glyph, const QColor &colour = QColor(0x24, 0x3b, 0x63));
     static QPixmap pixmap(Glyph glyph, int size, const QColor &colour, qreal devicePixelRatio = 2.0);
 };
