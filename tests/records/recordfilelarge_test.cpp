@@ -65,10 +65,25 @@ TEST_F(RecordFileLargeTest, AFileCutInsideARecordReadsThatRecordAndTheRestEmpty)
 // in damaged records, in a record cut by the end of the file and past that end.
 TEST_F(RecordFileLargeTest, NumbersOfARangeAreTheDecimalReadsOfItsTexts)
 {
-    const QString texts[] = {
-        u"42"_s, u"-3.5"_s,  u"  17 pages"_s, QString(), u"1E3"_s, u"\u00e9t\u00e9 12"_s, u"0x10"_s,
-        u"+8"_s, u"9 999"_s, u"1,5"_s,        u"."_s,    u"-"_s,   u"1234567890"_s};
-    const int count = 9000; // past the first block of 8,192 records
+    const QString texts[] = {u"42"_s,
+                             u"-3.5"_s,
+                             u"  17 pages"_s,
+                             QString(),
+                             u"1E3"_s,
+                             u"\u00e9t\u00e9 12"_s,
+                             u"0x10"_s,
+                             u"+8"_s,
+                             u"9 999"_s,
+                             u"1,5"_s,
+                             u"."_s,
+                             u"-"_s,
+                             u"1234567890"_s,
+                             u"007"_s,
+                             u"0"_s,
+                             u"999999999999999"_s,
+                             u"12345678901234567"_s,
+                             u"99999999999999999999"_s};
+    const int count = 9000; // across many blocks of records
     std::vector<std::pair<int, QString>> records;
     for (int n = 1; n <= count; ++n)
         records.emplace_back(n, texts[std::size_t(n) % std::size(texts)]);
@@ -96,7 +111,8 @@ TEST_F(RecordFileLargeTest, NumbersOfARangeAreTheDecimalReadsOfItsTexts)
         }
     }
     EXPECT_EQ(f.readNumbers(1, 2), (std::vector<double>{-3.5, 17}));
-    EXPECT_EQ(f.readNumbers(13, 13), std::vector<double>{42});
+    EXPECT_EQ(f.readNumbers(13, 13), std::vector<double>{7});
+    EXPECT_EQ(f.readNumbers(18, 18), std::vector<double>{42});
     EXPECT_TRUE(f.readNumbers(0, 3).empty());
 }
 

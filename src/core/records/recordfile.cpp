@@ -164,6 +164,16 @@ std::vector<double> RecordFile::readNumbers(int first, int last) const
     out.reserve(std::size_t(last - first + 1));
     forEachRecord(first, last, [&out](QByteArrayView record) {
         const QByteArrayView bytes = payload(record);
+        // Digits alone (a page index cache holds nothing else) are their whole
+        // number; fifteen of them are exact in a double.
+        if (!bytes.isEmpty() && bytes.size() <= 15 &&
+            std::all_of(bytes.begin(), bytes.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+            std::int64_t whole = 0;
+            for (char c : bytes)
+                whole = whole * 10 + (c - '0');
+            out.push_back(double(whole));
+            return;
+        }
         char16_t text[kMaxTextBytes];
         for (qsizetype i = 0; i < bytes.size(); ++i)
             text[i] = Windows1252ToUnicode(static_cast<unsigned char>(bytes[i]));
