@@ -176,8 +176,8 @@ struct ReadRows {
 };
 
 // Puts the rows in rowid order when SQLite gave them in another (it scans a
-// covering index when one holds every column asked for).
-// `columns` is the number of cells a row has.
+// covering index when one holds every column asked for); a row has `columns`
+// cells.
 void sortByRowId(ReadRows &rows, std::size_t columns)
 {
     if (std::is_sorted(rows.rowIds.begin(), rows.rowIds.end()))
