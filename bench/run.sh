@@ -49,21 +49,21 @@ echo
 # its peak resident set; the median of five runs of each.
 median() { sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 startups() { # PROBE ARGUMENTS...
-  local runs="$work/runs" probe="$1" i
+  local runs="$work/runs" probe="$1" i spent rss user sys peak
   shift
   : >"$runs"
   for i in 1 2 3 4 5; do
     /usr/bin/time -f '%U %S %M' -o "$work/time" "$bench/$probe" "$@" >"$work/probe" || return 1
-    read -r probe rss <"$work/probe"
+    read -r spent rss <"$work/probe"
     read -r user sys peak <"$work/time"
-    echo "$probe $(awk -v u="$user" -v s="$sys" 'BEGIN {print (u + s) * 1000}') $peak" >>"$runs"
+    echo "$spent $(awk -v u="$user" -v s="$sys" 'BEGIN {print (u + s) * 1000}') $peak" >>"$runs"
   done
   echo "$(cut -d' ' -f1 "$runs" | median) $(cut -d' ' -f2 "$runs" | median) $(cut -d' ' -f3 "$runs" | median)"
 }
 echo "== start-up to the first page painted, one process per start (median of 5) =="
 # The empty window as a process of its own, linked with Qt Widgets alone
 # (bench_emptyprobe), and inside the course's program (bench_startprobe --empty),
-# which loads every library of the course before main: FFmpeg's among them.
+# which loads every library the course's program links before main.
 read -r empty_probe empty_process empty_rss < <(startups bench_emptyprobe --empty)
 read -r linked_probe linked_process linked_rss < <(startups bench_startprobe --empty)
 echo "anchor: an empty 800 x 600 window painting a label: ${empty_probe} ms CPU from the QApplication, ${empty_process} ms CPU as a process, peak RSS $((empty_rss / 1024)) MB"
