@@ -1,3 +1,5 @@
+#include "core/course/coursesources.h"
+#include "core/course/coursetable.h"
 #include "core/course/pageindexloader.h"
 #include "core/records/recordfile.h"
 #include "core/records/statefile.h"
@@ -270,6 +272,54 @@ TEST_F(PageIndexTest, AReadOnlyFolderIsNeverWritten)
 } // namespace
 
 // The strip is painted again at most every 20 ms while the index loads.
+// A compiled course read through the course table: its page numbers and
+// orders are read at once for the rebuild, the rest of a page stays unread, and
+// the index is the one a row-by-row visit gives.
+TEST_F(PageIndexTest, RebuildThroughTheCourseTableReadsTheKeysOfEveryRowAtOnce)
+{
+    CourseSources sources;
+    const std::vector<std::pair<int, int>> keys = {{1, 2}, {3, 1}, {2, 3}, {3, 4}, {161, 5}};
+    FakeCourseRows expectedRows;
+    for (const auto &[number, order] : keys) {
+        CoursePage page;
+        page.titre = QStringLiteral("Page %1").arg(number);
+        page.numeropage = number;
+        page.index = order;
+        page.fpc = QStringLiteral("Corps %1\r\n").arg(number);
+        sources.pages.push_back(page);
+        expectedRows.rows.push_back(FakeCourseRows::page(number, order));
+    }
+    QString error;
+    ASSERT_TRUE(WriteCourseDatabases(sources, dir.path(), &error)) << error.toStdString();
+    CourseTable course;
+    ASSERT_EQ(course.open(folder() + QStringLiteral("PcTs.sqlite")), CourseOpener::Result::Opened);
+    const TableRows &rows = course.control().rows();
+    const int number = rows.columnIndex(u"Numeropage");
+    const int order = rows.columnIndex(u"Index");
+    const int body = rows.columnIndex(u"fpc");
+    // Opened, nothing but the rows is read.
+    EXPECT_TRUE(rows.isDeferred(number));
+    EXPECT_TRUE(rows.isDeferred(order));
+
+    PageIndex index;
+    EXPECT_EQ(PageIndexLoader(folder(), files, course).LoadPageIndex(index),
+              PageIndexLoader::Source::Rebuilt);
+    EXPECT_FALSE(rows.isDeferred(number));
+    EXPECT_FALSE(rows.isDeferred(order));
+    EXPECT_TRUE(rows.isDeferred(body));
+    EXPECT_EQ(rows.cell(4, number), QStringLiteral("161"));
+
+    PageIndex expected;
+    QTemporaryDir other;
+    PageIndexLoader(other.path() + u'/', files, expectedRows).BuildPageIndex(expected);
+    EXPECT_EQ(index.byNumber, expected.byNumber);
+    EXPECT_EQ(index.byOrder, expected.byOrder);
+    // The other fields of a row are still read when it is shown.
+    ASSERT_TRUE(course.setAbsolutePosition(*index.PageByNumber(2)));
+    EXPECT_EQ(course.field(QStringLiteral("titre")), QStringLiteral("Page 2"));
+    EXPECT_EQ(course.field(QStringLiteral("Index")), QStringLiteral("3"));
+}
+
 TEST(RepaintPace, AtMostOneRepaintPerIntervalAndAClockGoingBackIsTimePassed)
 {
     struct Step {

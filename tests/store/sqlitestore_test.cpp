@@ -221,6 +221,44 @@ TEST_F(SqliteStoreTest, RowsReadThroughACoveringIndexKeepRowidOrderAndValues)
     }
 }
 
+// Deferred columns read whole for a scan: their values come from memory and
+// are those of a whole read; a table changed since the rows were read is not
+// mixed with them.
+TEST_F(SqliteStoreTest, DeferredColumnsReadWholeAreThoseOfAWholeRead)
+{
+    const QString path = dir.filePath(QStringLiteral("PcTs.sqlite"));
+    DataControl whole;
+    refreshed(whole);
+    DataControl deferred;
+    deferred.setDeferredColumns(whole.fieldNames());
+    refreshed(deferred);
+    ASSERT_EQ(deferred.rowCount(), whole.rowCount());
+    EXPECT_TRUE(deferred.readColumns({u"INDEX"_s, u"numeropage"_s, u"absent"_s}));
+    const TableRows &rows = deferred.rows();
+    EXPECT_FALSE(rows.isDeferred(rows.columnIndex(u"Index")));
+    EXPECT_FALSE(rows.isDeferred(rows.columnIndex(u"Numeropage")));
+    EXPECT_TRUE(rows.isDeferred(rows.columnIndex(u"fpc")));
+    for (int row = whole.rowCount() - 1; row >= 0; --row) {
+        ASSERT_TRUE(whole.setAbsolutePosition(row));
+        ASSERT_TRUE(deferred.setAbsolutePosition(row));
+        EXPECT_EQ(rows.value(row, u"Numeropage"), whole.field(u"Numeropage"));
+        for (const QString &name : whole.fieldNames())
+            EXPECT_EQ(deferred.field(name), whole.field(name)) << "row " << row << " " << name.toStdString();
+    }
+
+    // A row added since: the rows read are no longer the table's.
+    DataControl stale;
+    stale.setDeferredColumns(whole.fieldNames());
+    refreshed(stale);
+    runSql(path, {{QString::fromLatin1(kCoursInsert),
+                   {90, u"Ajout"_s, 50, 50, 0, 0, 0, 0, 0.0, 0.0, u"Ajout"_s, 0}}});
+    EXPECT_FALSE(stale.readColumns({u"Index"_s}));
+    EXPECT_TRUE(stale.rows().isDeferred(stale.rows().columnIndex(u"Index")));
+    ASSERT_TRUE(stale.moveFirst());
+    ASSERT_TRUE(whole.moveFirst());
+    EXPECT_EQ(stale.field(u"Index"), whole.field(u"Index"));
+}
+
 TEST_F(SqliteStoreTest, DeferredValueFollowsWritesAndComesOnlyFromItsOwnDatabase)
 {
     DataControl data;

@@ -79,6 +79,37 @@ TEST(TableRows, DeferredColumnsHoldNothingAndTheOthersKeepTheirValues)
     }
 }
 
+// Deferred columns given their values later, in any order, are held again in
+// their own place.
+TEST(TableRows, FilledColumnsAreHeldInTheirPlace)
+{
+    const std::vector<std::vector<int>> fillOrders = {{0}, {3}, {2, 0}, {0, 3, 1}, {3, 2, 1, 0}};
+    constexpr int kRows = 4;
+    for (const std::vector<int> &order : fillOrders) {
+        TableRows rows(u"Cours"_s, kColumns);
+        for (int column = 0; column < kColumns.size(); ++column)
+            rows.setDeferred(column);
+        rows.setRows({}, {10, 11, 12, 13});
+        ASSERT_EQ(rows.rowCount(), kRows);
+        for (int column : order) {
+            std::vector<QString> values;
+            for (int row = 0; row < kRows; ++row)
+                values.push_back(valueOf(row, column));
+            EXPECT_FALSE(rows.fillColumn(column, {u"trop"_s, u"peu"_s}));
+            EXPECT_TRUE(rows.fillColumn(column, values));
+            EXPECT_FALSE(rows.fillColumn(column, values)); // held now
+        }
+        for (int column = 0; column < kColumns.size(); ++column) {
+            const bool filled = std::find(order.begin(), order.end(), column) != order.end();
+            EXPECT_EQ(rows.isDeferred(column), !filled);
+            for (int row = 0; row < kRows; ++row)
+                EXPECT_EQ(rows.cell(row, column), filled ? valueOf(row, column) : QString())
+                    << "row " << row << " column " << column;
+        }
+        EXPECT_EQ(rows.rowId(3), 13);
+    }
+}
+
 TEST(TableRows, RowsAppendedAfterADeferredColumnDropItsValue)
 {
     TableRows rows(u"Cours"_s, kColumns);

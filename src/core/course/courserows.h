@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace vorlane {
 
@@ -23,6 +24,10 @@ public:
     // The field of the current row, found without regard to letter case; the
     // empty text when there is no current row or no such field.
     virtual QString field(const QString &name) const = 0;
+    // Before a scan of every row that reads these fields: reads them for all
+    // rows at once where they would otherwise be read row by row. What field()
+    // gives does not change.
+    virtual void readColumnsWhole(const QStringList &names) { Q_UNUSED(names) }
 };
 
 } // namespace vorlane

@@ -8,11 +8,17 @@ CourseOpener::Result CourseTable::open(const QString &databasePath)
 {
     m_control.setDatabaseName(databasePath);
     m_control.setRecordSource(QStringLiteral("Cours"));
-    // Start-up needs the page number and order of every page (the page index);
-    // the rest of a page, its body above all, only when it is shown.
-    m_control.setDeferredColumns({CoursField::titre(), CoursField::precedent(), CoursField::suite(),
-                                  CoursField::imprimable(), CoursField::moteur(), CoursField::debutimp(),
-                                  CoursField::finimp(), CoursField::fpc(), CoursField::sommaire()});
+    // A page's fields are read when it is shown, its body above all. Start-up
+    // needs only the number of rows when the page index comes from its cache;
+    // a rebuild reads the page numbers and orders of every row at once
+    // (readColumnsWhole). An Access file cannot be read by row: its page
+    // numbers and orders come first, the rest in one pass in the background.
+    QStringList deferred = {CoursField::titre(),      CoursField::precedent(), CoursField::suite(),
+                            CoursField::imprimable(), CoursField::moteur(),    CoursField::debutimp(),
+                            CoursField::finimp(),     CoursField::fpc(),       CoursField::sommaire()};
+    if (m_control.databaseKind() == Database::Kind::Sqlite)
+        deferred << CoursField::numeropage() << CoursField::index();
+    m_control.setDeferredColumns(deferred);
     if (m_control.refresh() != StoreStatus::Ok)
         return Result::Unreadable;
     if (m_control.database().openRecordset(u"cours") != StoreStatus::Ok)

@@ -23,6 +23,7 @@ public:
     int absolutePosition() const override { return m_control.absolutePosition(); }
     bool setAbsolutePosition(int position) override { return m_control.setAbsolutePosition(position); }
     QString field(const QString &name) const override { return m_control.field(name); }
+    void readColumnsWhole(const QStringList &names) override { m_control.readColumns(names); }
 
     DataControl &control() { return m_control; }
 

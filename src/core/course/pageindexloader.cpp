@@ -71,6 +71,7 @@ void PageIndexLoader::BuildPageIndex(PageIndex &index)
         m_files.remove(m_folder + cacheFileName());
     const int n = prepare(index);
 
+    m_rows.readColumnsWhole({CoursField::numeropage(), CoursField::index()});
     for (int i = 0; i <= n; ++i) {
         fill(i, 2.0 * n);
         // A failed move leaves the previous row in the bound controls, and

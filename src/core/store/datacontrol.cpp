@@ -35,6 +35,12 @@ void DataControl::setDatabaseName(const QString &name)
     m_databaseName = name;
 }
 
+Database::Kind DataControl::databaseKind() const
+{
+    const DatabaseName name = splitName(m_databaseName);
+    return Database::locate(name.folder, name.baseName).kind;
+}
+
 void DataControl::setRecordSource(const QString &table)
 {
     m_recordSource = table;
@@ -129,6 +135,37 @@ QString DataControl::field(QStringView name) const
         }
     }
     return m_lastDeferred.values.value(m_deferredNames.indexOf(m_rows.columns()[column]));
+}
+
+bool DataControl::readColumns(const QStringList &names)
+{
+    if (m_database.kind() != Database::Kind::Sqlite || m_database.path() != m_rowsPath || !m_rows.hasRowIds())
+        return false;
+    QStringList others;
+    for (const QString &column : m_rows.columns())
+        if (!names.contains(column, Qt::CaseInsensitive))
+            others << column;
+    const TableRead read = m_database.readTable(m_rows.tableName(), others);
+    if (read.status != StoreStatus::Ok || read.rows.rowCount() != m_rows.rowCount() ||
+        read.rows.columns() != m_rows.columns())
+        return false;
+    for (int row = 0; row < m_rows.rowCount(); ++row)
+        if (read.rows.rowId(row) != m_rows.rowId(row))
+            return false;
+    for (const QString &name : names) {
+        const int column = m_rows.columnIndex(name);
+        if (!m_rows.isDeferred(column) || read.rows.isDeferred(column))
+            continue;
+        std::vector<QString> values;
+        values.reserve(std::size_t(m_rows.rowCount()));
+        for (int row = 0; row < m_rows.rowCount(); ++row)
+            values.push_back(read.rows.cell(row, column));
+        m_rows.fillColumn(column, std::move(values));
+        m_deferredNames.removeAll(m_rows.columns()[column]);
+    }
+    // The values kept of the last row follow the deferred columns: read again.
+    m_lastDeferred = {};
+    return true;
 }
 
 bool DataControl::hasField(QStringView name) const

@@ -39,6 +39,8 @@ public:
     // NAME.sqlite when it exists, else NAME.mdb (see Database).
     void setDatabaseName(const QString &name);
     const QString &databaseName() const { return m_databaseName; }
+    // The kind of file the database name stands for now, without opening it.
+    Database::Kind databaseKind() const;
     // The table to read ("Cours", "DESCRIPTION", "Contenu").
     void setRecordSource(const QString &table);
     const QString &recordSource() const { return m_recordSource; }
@@ -49,6 +51,13 @@ public:
     // reads all their values in the background as soon as the refresh has
     // ended (AccessColumnPass); field() waits for it when it has not ended.
     void setDeferredColumns(const QStringList &columns) { m_deferredColumns = columns; }
+
+    // Reads deferred columns of a SQLite table whole, at once, for a scan of
+    // every row: field() then gives their values from memory. False, with the
+    // columns left deferred (field() still reads them row by row), when the
+    // database is not the SQLite file the rows came from or its rows are no
+    // longer the rows read.
+    bool readColumns(const QStringList &names);
 
     // True (the default) opens the database read-only; false opens a SQLite
     // database writable so that setField can write. Takes effect at the next

@@ -98,6 +98,34 @@ void TableRows::setDeferred(int column)
     --m_heldCount;
 }
 
+bool TableRows::fillColumn(int column, std::vector<QString> values)
+{
+    if (!isDeferred(column) || int(values.size()) != m_rowCount)
+        return false;
+    // Its place among the held cells: after the held columns before it.
+    int slot = 0;
+    for (int c = 0; c < column; ++c)
+        slot += m_slot[std::size_t(c)] >= 0;
+    const std::size_t held = std::size_t(m_heldCount);
+    std::deque<QString> cells;
+    for (std::size_t row = 0; row < values.size(); ++row) {
+        for (std::size_t c = 0; c < held; ++c) {
+            if (int(c) == slot)
+                cells.push_back(std::move(values[row]));
+            cells.push_back(std::move(m_cells[row * held + c]));
+        }
+        if (slot == int(held))
+            cells.push_back(std::move(values[row]));
+    }
+    m_cells = std::move(cells);
+    for (int &s : m_slot)
+        if (s >= slot)
+            ++s;
+    m_slot[std::size_t(column)] = slot;
+    ++m_heldCount;
+    return true;
+}
+
 bool TableRows::isDeferred(int column) const
 {
     return column >= 0 && column < columnCount() && m_slot[std::size_t(column)] < 0;

@@ -56,6 +56,10 @@ public:
     // held: the values it had are dropped.
     void setDeferred(int column);
     bool isDeferred(int column) const;
+    // Gives a deferred column its values, one per row, and holds it from then
+    // on; false, with nothing changed, when the column is not deferred or the
+    // count is not the row count.
+    bool fillColumn(int column, std::vector<QString> values);
 
     // Replaces one cell (after a write to the database); false when out of
     // range or deferred.
