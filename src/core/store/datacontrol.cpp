@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <utility>
 
 namespace vorlane {
@@ -139,6 +140,10 @@ QString DataControl::field(QStringView name) const
 
 bool DataControl::readColumns(const QStringList &names)
 {
+    // Columns held already need no read.
+    if (std::none_of(names.begin(), names.end(),
+                     [this](const QString &name) { return m_rows.isDeferred(m_rows.columnIndex(name)); }))
+        return true;
     if (m_database.kind() != Database::Kind::Sqlite || m_database.path() != m_rowsPath || !m_rows.hasRowIds())
         return false;
     QStringList others;

@@ -53,7 +53,8 @@ public:
     void setDeferredColumns(const QStringList &columns) { m_deferredColumns = columns; }
 
     // Reads deferred columns of a SQLite table whole, at once, for a scan of
-    // every row: field() then gives their values from memory. False, with the
+    // every row: field() then gives their values from memory (true at once
+    // when none of them is deferred; unknown names are ignored). False, with the
     // columns left deferred (field() still reads them row by row), when the
     // database is not the SQLite file the rows came from or its rows are no
     // longer the rows read.
