@@ -9,6 +9,8 @@
 
 #include <QCoreApplication>
 
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 namespace vorlane {
@@ -24,8 +26,10 @@ void CourseLoadWindow::showCover()
     if (const auto path = m_window.desktop().files.resolve(m_window.applicationFolder() + u"couvT.jpg"_s))
         image.load(*path);
     cover->setParent(&m_window);
-    cover->setPixmap(QPixmap::fromImage(image));
-    cover->resize(image.isNull() ? QSize(0, 0) : image.size());
+    const QSize size = image.isNull() ? QSize(0, 0) : image.size();
+    // The pixmap takes the decoded pixels over instead of copying them.
+    cover->setPixmap(QPixmap::fromImage(std::move(image)));
+    cover->resize(size);
     cover->move((m_window.width() - cover->width()) / 2, (m_window.height() - cover->height()) / 2);
     cover->show();
     cover->raise();

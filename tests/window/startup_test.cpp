@@ -5,6 +5,7 @@
 
 #include "core/app/coursetools.h"
 #include "core/app/startupchecks.h"
+#include "ui/courseloadwindow.h"
 #include "ui/helpwindow.h"
 #include "ui/linkelement.h"
 #include "ui/platform/messageprompts.h"
@@ -167,6 +168,24 @@ TEST_F(StartupTest, FirstPageShownIsPage1WithItsRecordAndHistory)
     EXPECT_EQ(state().moduleFlag(30), u"NON");
     EXPECT_EQ(state().launchFileText(), u"NON");
     EXPECT_EQ(state().description(), QString::fromUtf8("complète pour l'enseignant"));
+}
+
+// While the index loads, the cover picture shows whole in the middle of the
+// window, the progress strip under it.
+TEST_F(StartupTest, CoverShowsTheCoursePictureCentredWithTheStripUnderIt)
+{
+    useBundledCourse();
+    makeWindow();
+    CourseLoadWindow(*window).showCover();
+    const QLabel *cover = window->imagelien(0);
+    const QImage expected(file("couvT.jpg"));
+    ASSERT_FALSE(expected.isNull());
+    EXPECT_TRUE(cover->isVisible());
+    EXPECT_EQ(cover->size(), expected.size());
+    EXPECT_EQ(cover->geometry().center(), window->rect().center());
+    EXPECT_EQ(cover->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+              expected.convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(window->progressStrip()->y(), cover->geometry().bottom() + 1);
 }
 
 TEST_F(StartupTest, RunningFlagsOfAnEarlierRunDoNotSurviveARestart)
