@@ -84,6 +84,13 @@ echo
 if [ -x "$bench/bench_search" ]; then
   echo "== search over every page (beside grep -i -c -F over the same bodies) =="
   figures "$bench/bench_search"
+  echo
+fi
+
+if [ -x "$bench/bench_print" ]; then
+  echo "== 20 pages of the generated course printed to PDF, each on its A4 sheet (goal: under 0.5 s) =="
+  figures "$bench/bench_print"
+  echo
 fi
 
 echo "== enormous bodies: 1 MB of one command repeated, drawn on raster surfaces (goal: under 1 s and 300 MB each) =="
