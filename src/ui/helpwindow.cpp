@@ -1,5 +1,7 @@
 #include "ui/helpwindow.h"
 
+#include "ui/toolbuttonstyle.h"
+
 #include <QHBoxLayout>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -26,6 +28,7 @@ HelpWindow::HelpWindow(Desktop &desktop, QWidget *parent)
     m_forward->setText(u"Suivante ▶"_s);
     m_forward->setToolTip(u"Page d'aide suivante"_s);
     for (QToolButton *b : {m_back, m_forward}) {
+        b->setStyleSheet(ToolButtonStyle::flat());
         b->setToolButtonStyle(Qt::ToolButtonTextOnly);
         b->setEnabled(false);
     }

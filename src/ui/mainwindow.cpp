@@ -13,6 +13,7 @@
 #include "ui/releaseaction.h"
 #include "ui/searchwindow.h"
 #include "ui/surfaceview.h"
+#include "ui/toolbuttonstyle.h"
 #include "ui/videopanel.h"
 
 #include <QCoreApplication>
@@ -29,18 +30,6 @@ using namespace Qt::StringLiterals;
 namespace vorlane {
 
 namespace {
-
-const char *kStyle = R"(
-#barre { background: #f3f5f9; border-bottom: 1px solid #d5dbe5; }
-QToolButton { border: 1px solid transparent; border-radius: 5px; padding: 2px 6px; color: #1d2b45;
-              font-size: 13px; background: transparent; }
-QToolButton:hover { background: #e3e9f3; border-color: #c9d3e3; }
-QToolButton:pressed { background: #d3ddee; }
-QToolButton:disabled { color: #a8b0bd; }
-QToolButton[band="true"] { font-size: 12px; padding: 1px 5px; }
-QToolButton[band="true"]:hover { background: rgba(255, 255, 255, 150); border-color: rgba(160, 90, 20, 90); }
-#Label16 { color: #1d2b45; font-size: 12px; }
-)";
 
 } // namespace
 
@@ -65,7 +54,6 @@ MainWindow::MainWindow(QString applicationFolder, Session &session, CourseRows &
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0xf4, 0xf6, 0xf9)); // the illustration column
     setPalette(pal);
-    setStyleSheet(QString::fromLatin1(kStyle));
     resize(CourseWindowTable::kWidth, CourseWindowTable::kHeight);
 
     m_controls = std::make_unique<ControlTable>(*this, CourseWindowTable::controls());
@@ -78,6 +66,12 @@ MainWindow::MainWindow(QString applicationFolder, Session &session, CourseRows &
     m_videoFrame = m_controls->widget(u"label15"_s);
     m_strip = m_controls->get<ProgressStripWidget>(u"labelvorlane"_s);
     m_framebase = m_controls->widget(u"Framebase"_s);
+    // The flat buttons' looks, each on the widgets it styles.
+    m_controls->widget(u"barre"_s)->setStyleSheet(ToolButtonStyle::toolBar());
+    for (QToolButton *b : findChildren<QToolButton *>(QString(), Qt::FindDirectChildrenOnly))
+        if (b->property("band").toBool())
+            b->setStyleSheet(ToolButtonStyle::bandButton());
+    m_controls->widget(u"Label16"_s)->setStyleSheet(u"#Label16 { color: #1d2b45; font-size: 12px; }"_s);
     m_controls->connectClicks(this, [this](const ControlEntry &c) { onControlClicked(c); });
     // The way back to the test in progress.
     for (const QString &name : {u"btexo"_s, u"Label16"_s})

@@ -7,6 +7,7 @@
 #include "ui/coursepageview.h"
 #include "ui/mainwindow.h"
 #include "ui/surfaceview.h"
+#include "ui/toolbuttonstyle.h"
 #include "ui/toolicons.h"
 #include "ui/videodisplay.h"
 
@@ -121,7 +122,7 @@ void VideoPanel::buildControls(QWidget *videoFrame, SurfaceView *illustration)
                        kButtonHeight);
         b->setCursor(Qt::PointingHandCursor);
         b->setFocusPolicy(Qt::NoFocus);
-        b->setStyleSheet(QStringLiteral("QToolButton { padding: 0px; border-radius: 3px; }"));
+        b->setStyleSheet(ToolButtonStyle::videoButton());
         connect(b, &QToolButton::clicked, this, [this, i] { m_controller.TransportClick(i); });
         m_buttons[size_t(i)] = b;
     }

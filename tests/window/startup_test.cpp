@@ -24,6 +24,7 @@
 #include <QScrollBar>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QStyle>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -186,6 +187,31 @@ TEST_F(StartupTest, CoverShowsTheCoursePictureCentredWithTheStripUnderIt)
     EXPECT_EQ(cover->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
               expected.convertToFormat(QImage::Format_RGB32));
     EXPECT_EQ(window->progressStrip()->y(), cover->geometry().bottom() + 1);
+}
+
+// The flat buttons get their look from style sheets set on them alone: the
+// page's widgets are drawn by the plain style, which starts and draws faster.
+TEST_F(StartupTest, OnlyTheFlatButtonsAreStyledBySheets)
+{
+    useBundledCourse();
+    ASSERT_TRUE(start());
+    const auto bySheet = [](const QWidget *w) {
+        return QByteArray(w->style()->metaObject()->className()) == "QStyleSheetStyle";
+    };
+    EXPECT_TRUE(window->styleSheet().isEmpty());
+    for (const char *name : {"avant", "Command2", "Command13", "Label16"}) {
+        const QWidget *w = window->findChild<QWidget *>(QString::fromLatin1(name));
+        ASSERT_NE(w, nullptr) << name;
+        EXPECT_TRUE(bySheet(w)) << name;
+    }
+    const std::vector<const QWidget *> plain = {window->labelien(0), window->body(),
+                                                window->findChild<QWidget *>(u"VScroll1"_s),
+                                                window->illustration()};
+    for (const QWidget *w : plain)
+        EXPECT_FALSE(bySheet(w)) << w->objectName().toStdString();
+    // A band button is smaller than a tool bar button.
+    EXPECT_EQ(window->findChild<QToolButton *>(u"Command13"_s)->font().pixelSize(), 12);
+    EXPECT_EQ(window->findChild<QToolButton *>(u"Command2"_s)->font().pixelSize(), 13);
 }
 
 TEST_F(StartupTest, RunningFlagsOfAnEarlierRunDoNotSurviveARestart)
