@@ -29,10 +29,6 @@ using namespace Qt::StringLiterals;
 
 namespace vorlane {
 
-namespace {
-
-} // namespace
-
 MainWindow::MainWindow(QString applicationFolder, Session &session, CourseRows &rows, CourseOpener &opener,
                        DesktopServices services, QWidget *parent, QString courseFolder)
     : QWidget(parent), m_folder(WithFinalSlash(applicationFolder)),
