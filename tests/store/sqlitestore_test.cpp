@@ -7,7 +7,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <array>
 #include <gtest/gtest.h>
+#include <vector>
 
 #include <cmath>
 #include <limits>
@@ -257,6 +259,67 @@ TEST_F(SqliteStoreTest, DeferredColumnsReadWholeAreThoseOfAWholeRead)
     ASSERT_TRUE(stale.moveFirst());
     ASSERT_TRUE(whole.moveFirst());
     EXPECT_EQ(stale.field(u"Index"), whole.field(u"Index"));
+}
+
+// With every column deferred, rows whose rowids run without a gap are known
+// by their count and ends alone; with a gap, by their rowids read one by one.
+// Either way they keep the rowids, the order and the values of a whole read,
+// and their keys read whole are those of that read.
+TEST_F(SqliteStoreTest, RowsKnownByTheirRowidsAloneAreThoseOfAWholeRead)
+{
+    constexpr qint64 kMax = std::numeric_limits<qint64>::max();
+    constexpr qint64 kMin = std::numeric_limits<qint64>::min();
+    // The new rowids of the rows stored as 10, 15 and 20.
+    const std::vector<std::array<qint64, 3>> cases = {
+        {1, 2, 3},
+        {-1, 0, 1},
+        {kMax - 2, kMax - 1, kMax},
+        {kMin, kMin + 1, kMin + 2},
+        {3, 2, 1},
+        {1, 2, 4},
+        {kMin, 0, kMax},
+        {10, 11, 13},
+    };
+    const QString path = dir.filePath(QStringLiteral("PcTs.sqlite"));
+    for (const auto &ids : cases) {
+        QFile::remove(path);
+        createCourse(path);
+        runSql(path, {{u"CREATE INDEX Cours_cles ON Cours (Numeropage, \"Index\")"_s},
+                      {u"UPDATE Cours SET rowid = CASE rowid WHEN 10 THEN ? WHEN 15 THEN ? ELSE ? END"_s,
+                       {ids[0], ids[1], ids[2]}}});
+        DataControl whole;
+        refreshed(whole);
+        DataControl deferred;
+        deferred.setDeferredColumns(whole.fieldNames());
+        refreshed(deferred);
+        ASSERT_EQ(deferred.rowCount(), 3) << ids[0];
+        std::array<qint64, 3> sorted = ids;
+        std::sort(sorted.begin(), sorted.end());
+        for (int row = 0; row < 3; ++row) {
+            EXPECT_EQ(whole.rows().rowId(row), sorted[std::size_t(row)]);
+            EXPECT_EQ(deferred.rows().rowId(row), sorted[std::size_t(row)]) << ids[0] << " row " << row;
+        }
+        for (int row : {2, 0, 1}) {
+            ASSERT_TRUE(whole.setAbsolutePosition(row));
+            ASSERT_TRUE(deferred.setAbsolutePosition(row));
+            for (const QString &name : whole.fieldNames())
+                EXPECT_EQ(deferred.field(name), whole.field(name))
+                    << ids[0] << " row " << row << " " << name.toStdString();
+        }
+        ASSERT_TRUE(deferred.readColumns({u"Numeropage"_s, u"Index"_s}));
+        for (int row = 0; row < 3; ++row)
+            EXPECT_EQ(deferred.rows().value(row, u"Numeropage"), whole.rows().value(row, u"Numeropage"));
+    }
+
+    // An empty table has no rows at all.
+    runSql(path, {{u"DELETE FROM Cours"_s}});
+    DataControl empty;
+    empty.setDeferredColumns({u"titre"_s, u"Numeropage"_s, u"Index"_s, u"precedent"_s, u"suite"_s,
+                              u"imprimable"_s, u"moteur"_s, u"debutimp"_s, u"finimp"_s, u"fpc"_s,
+                              u"sommaire"_s});
+    refreshed(empty);
+    EXPECT_EQ(empty.rowCount(), 0);
+    EXPECT_FALSE(empty.moveFirst());
 }
 
 TEST_F(SqliteStoreTest, DeferredValueFollowsWritesAndComesOnlyFromItsOwnDatabase)

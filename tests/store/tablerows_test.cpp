@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <limits>
+#include <optional>
 
 using namespace vorlane;
 using namespace Qt::StringLiterals;
@@ -123,6 +125,70 @@ TEST(TableRows, RowsAppendedAfterADeferredColumnDropItsValue)
     EXPECT_EQ(rows.value(1, u"titre"), u"court"_s);
     EXPECT_EQ(rows.value(1, u"Index"), QString());
     EXPECT_FALSE(rows.hasRowIds());
+}
+
+// Rows known by the run of their rowids alone: each row's rowid follows from
+// the first, rows appended after keep every rowid whether they continue the
+// run or not, and a row without one leaves the table without rowids.
+TEST(TableRows, RowsOfARowidRunKeepTheirRowidsWhenRowsAreAppended)
+{
+    constexpr qint64 kMax = std::numeric_limits<qint64>::max();
+    struct Case {
+        qint64 first;
+        int count;
+        std::optional<qint64> appended; // none: a row appended without a rowid
+        std::vector<qint64> expected;   // empty: no rowids
+    };
+    const Case cases[] = {
+        {1, 3, 4, {1, 2, 3, 4}},
+        {1, 3, 9, {1, 2, 3, 9}},
+        {-1, 2, 1, {-1, 0, 1}},
+        {-1, 2, -5, {-1, 0, -5}},
+        {7, 0, 7, {7}},
+        {7, 0, 3, {3}},
+        {kMax - 1, 2, 0, {kMax - 1, kMax, 0}},
+        {1, 3, std::nullopt, {}},
+    };
+    for (const Case &c : cases) {
+        TableRows rows(u"Cours"_s, kColumns);
+        for (int column = 0; column < kColumns.size(); ++column)
+            rows.setDeferred(column);
+        ASSERT_TRUE(rows.setRowRange(c.first, c.count));
+        ASSERT_EQ(rows.rowCount(), c.count);
+        for (int row = 0; row < c.count; ++row)
+            EXPECT_EQ(rows.rowId(row), c.first + row);
+        EXPECT_EQ(rows.rowId(c.count), std::nullopt);
+        if (c.appended)
+            rows.appendRow(rowValues(c.count), *c.appended);
+        else
+            rows.appendRow(rowValues(c.count));
+        ASSERT_EQ(rows.rowCount(), c.count + 1);
+        EXPECT_EQ(rows.hasRowIds(), !c.expected.empty()) << c.first;
+        for (int row = 0; row <= c.count; ++row)
+            EXPECT_EQ(rows.rowId(row), c.expected.empty() ? std::nullopt : std::optional(c.expected[row]))
+                << c.first << " row " << row;
+    }
+}
+
+TEST(TableRows, ARowidRunIsRefusedWhileAColumnIsHeldOrWhenItWouldOverflow)
+{
+    TableRows held(u"Cours"_s, kColumns);
+    held.setDeferred(0);
+    held.appendRow(rowValues(0), 5);
+    EXPECT_FALSE(held.setRowRange(1, 3));
+    EXPECT_EQ(held.rowCount(), 1);
+    EXPECT_EQ(held.rowId(0), 5);
+
+    TableRows deferred(u"Cours"_s, {u"fpc"_s});
+    deferred.setDeferred(0);
+    EXPECT_FALSE(deferred.setRowRange(std::numeric_limits<qint64>::max(), 2));
+    EXPECT_FALSE(deferred.setRowRange(1, -1));
+    EXPECT_EQ(deferred.rowCount(), 0);
+    ASSERT_TRUE(deferred.setRowRange(std::numeric_limits<qint64>::max(), 1));
+    // A column filled later holds its values on the rows of the run.
+    ASSERT_TRUE(deferred.fillColumn(0, {u"Corps"_s}));
+    EXPECT_EQ(deferred.cell(0, 0), u"Corps"_s);
+    EXPECT_EQ(deferred.rowId(0), std::numeric_limits<qint64>::max());
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <memory>
 #include <sqlite3.h>
 
@@ -197,6 +198,33 @@ void sortByRowId(ReadRows &rows, std::size_t columns)
     rows = std::move(sorted);
 }
 
+// The rowids of a table when they run from the smallest to the largest
+// without a gap; none when there is a gap, the table is too large to be read
+// by row, or a query fails. Each of the three is answered without a scan of
+// the rows (the count from the smallest index's pages).
+struct RowIdRun {
+    qint64 first = 0;
+    int count = 0;
+};
+std::optional<RowIdRun> readRowIdRun(sqlite3 *db, const QString &table)
+{
+    const QString from = u" FROM "_s + quoted(table) + u")"_s;
+    Statement query;
+    if (!query.prepare(db, u"SELECT (SELECT count(*)"_s + from + u", (SELECT min(rowid)"_s + from +
+                               u", (SELECT max(rowid)"_s + from) ||
+        sqlite3_step(query.get()) != SQLITE_ROW)
+        return std::nullopt;
+    const qint64 count = sqlite3_column_int64(query.get(), 0);
+    if (count == 0)
+        return RowIdRun{};
+    const qint64 lowest = sqlite3_column_int64(query.get(), 1);
+    const qint64 highest = sqlite3_column_int64(query.get(), 2);
+    if (count < 0 || count > std::numeric_limits<int>::max() || highest < lowest ||
+        quint64(highest) - quint64(lowest) != quint64(count) - 1)
+        return std::nullopt;
+    return RowIdRun{lowest, int(count)};
+}
+
 } // namespace
 
 QString RealFieldText(double value)
@@ -371,6 +399,23 @@ TableRead SqliteFile::readTable(QStringView name, const QStringList &deferred) c
         columns.append(QString::fromUtf8(sqlite3_column_name(statement, i)));
         yesNo.push_back(isYesNoField(table, columns.constLast()));
     }
+    TableRows rows(table, columns);
+    for (std::size_t i = 0; i < isDeferred.size(); ++i)
+        if (isDeferred[i])
+            rows.setDeferred(int(i));
+
+    // With every column deferred only the rowids are read; when they run
+    // without a gap (a course written in one go), their count and ends say it all.
+    if (withRowIds && !isDeferred.empty() &&
+        std::all_of(isDeferred.begin(), isDeferred.end(), [](bool d) { return d; })) {
+        if (const std::optional<RowIdRun> run = readRowIdRun(db, table)) {
+            if (rows.setRowRange(run->first, run->count)) {
+                result.status = StoreStatus::Ok;
+                result.rows = std::move(rows);
+                return result;
+            }
+        }
+    }
     ReadRows read;
     NumberTexts numbers;
     int step = SQLITE_ROW;
@@ -388,10 +433,6 @@ TableRead SqliteFile::readTable(QStringView name, const QStringList &deferred) c
         sortByRowId(read,
                     std::size_t(count - first - std::count(isDeferred.begin(), isDeferred.end(), true)));
 
-    TableRows rows(table, columns);
-    for (std::size_t i = 0; i < isDeferred.size(); ++i)
-        if (isDeferred[i])
-            rows.setDeferred(int(i));
     rows.setRows(std::move(read.cells), std::move(read.rowIds));
     result.status = StoreStatus::Ok;
     result.rows = std::move(rows);

@@ -1,5 +1,6 @@
 #include "core/store/tablerows.h"
 
+#include <limits>
 #include <utility>
 
 namespace vorlane {
@@ -41,7 +42,7 @@ const QString &TableRows::value(int row, QStringView field) const
     return cell(row, columnIndex(field));
 }
 
-void TableRows::appendRow(const QStringList &values)
+void TableRows::appendCells(const QStringList &values)
 {
     const int n = columnCount();
     for (int i = 0; i < n; ++i)
@@ -50,12 +51,29 @@ void TableRows::appendRow(const QStringList &values)
     ++m_rowCount;
 }
 
+void TableRows::appendRow(const QStringList &values)
+{
+    // A row without a rowid: the table has none from now on.
+    m_firstRowId.reset();
+    m_rowIds.clear();
+    appendCells(values);
+}
+
 void TableRows::appendRow(const QStringList &values, qint64 rowId)
 {
+    // The next rowid of a run is the first plus the row count (in unsigned
+    // arithmetic, which cannot overflow here).
+    if (m_firstRowId &&
+        (rowId < *m_firstRowId || quint64(rowId) - quint64(*m_firstRowId) != quint64(m_rowCount))) {
+        // The run of rowids breaks: they are held one by one from now on.
+        for (int row = 0; row < m_rowCount; ++row)
+            m_rowIds.push_back(*m_firstRowId + row);
+        m_firstRowId.reset();
+    }
     // Rowids are kept only while every row has one.
-    if (int(m_rowIds.size()) == m_rowCount)
+    if (!m_firstRowId && int(m_rowIds.size()) == m_rowCount)
         m_rowIds.push_back(rowId);
-    appendRow(values);
+    appendCells(values);
 }
 
 void TableRows::setRows(std::deque<QString> cells, std::vector<qint64> rowIds)
@@ -66,16 +84,30 @@ void TableRows::setRows(std::deque<QString> cells, std::vector<qint64> rowIds)
     cells.resize(std::size_t(m_rowCount) * n);
     m_cells = std::move(cells);
     m_rowIds = std::move(rowIds);
+    m_firstRowId.reset();
     // Rowids are kept only when every row has one.
     if (int(m_rowIds.size()) != m_rowCount)
         m_rowIds.clear();
+}
+
+bool TableRows::setRowRange(qint64 firstRowId, int rowCount)
+{
+    // The last rowid must not pass the largest one SQLite gives.
+    if (m_heldCount != 0 || rowCount < 0 ||
+        (rowCount > 0 && firstRowId > std::numeric_limits<qint64>::max() - (rowCount - 1)))
+        return false;
+    m_cells.clear();
+    m_rowIds.clear();
+    m_rowCount = rowCount;
+    m_firstRowId = firstRowId;
+    return true;
 }
 
 std::optional<qint64> TableRows::rowId(int row) const
 {
     if (!hasRowIds() || row < 0 || row >= m_rowCount)
         return std::nullopt;
-    return m_rowIds[std::size_t(row)];
+    return m_firstRowId ? *m_firstRowId + row : m_rowIds[std::size_t(row)];
 }
 
 void TableRows::setDeferred(int column)

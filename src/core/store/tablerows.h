@@ -46,8 +46,15 @@ public:
     // not deferred (a partial last row is dropped) and, when not empty, one
     // rowid per row.
     void setRows(std::deque<QString> cells, std::vector<qint64> rowIds);
+    // Replaces every row at once when every column is deferred: `rowCount`
+    // rows whose rowids run from `firstRowId` without a gap, so that none has
+    // to be read or held. False, with nothing changed, when a column is held.
+    bool setRowRange(qint64 firstRowId, int rowCount);
 
-    bool hasRowIds() const { return m_rowCount > 0 && int(m_rowIds.size()) == m_rowCount; }
+    bool hasRowIds() const
+    {
+        return m_rowCount > 0 && (m_firstRowId.has_value() || int(m_rowIds.size()) == m_rowCount);
+    }
     // SQLite rowid of a row; none when the table has no rowids or the row does not exist.
     std::optional<qint64> rowId(int row) const;
 
@@ -66,6 +73,8 @@ public:
     bool setCell(int row, int column, const QString &value);
 
 private:
+    void appendCells(const QStringList &values);
+
     QString m_tableName;
     QStringList m_columns;
     QHash<QString, int> m_columnByFoldedName;
@@ -74,6 +83,8 @@ private:
     // copying its cells.
     std::deque<QString> m_cells;
     std::vector<qint64> m_rowIds;
+    // Set when the rowids run from it without a gap (m_rowIds is then empty).
+    std::optional<qint64> m_firstRowId;
     // By column: its place among the cells of a row, -1 when deferred.
     std::vector<int> m_slot;
     int m_heldCount = 0; // columns not deferred
