@@ -14,6 +14,7 @@
 
 #ifndef VORLANE_EMPTY_WINDOW_ONLY
 #include "benchwindow.h"
+#include "core/platform/startupheap.h"
 #include "generatedcourse.h"
 #include "ui/surfaceview.h"
 #endif
@@ -127,8 +128,10 @@ int main(int argc, char **argv)
 #ifndef VORLANE_EMPTY_WINDOW_ONLY
     if (mode == "--generate" && argc == 4)
         return generate(std::atoi(argv[2]), QString::fromLocal8Bit(argv[3]));
-    if (mode == "--course" && argc == 3)
+    if (mode == "--course" && argc == 3) {
+        PrepareStartupHeap(); // as the program's main does first
         return startCourse(argc, argv, QString::fromLocal8Bit(argv[2]), start);
+    }
 #endif
     if (mode == "--empty" && argc == 2)
         return startEmpty(argc, argv, start);

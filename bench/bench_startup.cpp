@@ -4,6 +4,7 @@
 // Run: build/bench/bench_startup
 
 #include "benchwindow.h"
+#include "core/platform/startupheap.h"
 #include "generatedcourse.h"
 #include "ui/surfaceview.h"
 
@@ -78,6 +79,7 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    PrepareStartupHeap(); // as the program's main does first
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -7,6 +7,7 @@
 #include "core/app/session.h"
 #include "core/course/coursetable.h"
 #include "core/platform/files.h"
+#include "core/platform/startupheap.h"
 #include "core/platform/volumes.h"
 #include "ui/mainwindow.h"
 #include "ui/platform/messageprompts.h"
@@ -22,6 +23,7 @@
 
 int main(int argc, char **argv)
 {
+    vorlane::PrepareStartupHeap();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vorlane"));
     const QString folder = QCoreApplication::applicationDirPath();
