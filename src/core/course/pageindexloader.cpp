@@ -51,13 +51,19 @@ PageIndexLoader::Source PageIndexLoader::LoadPageIndex(PageIndex &index)
     }
 
     const int n = prepare(index);
+    // Two records per row, its page number then its order, assigned as they
+    // are read.
     const RecordFile file(*cache);
-    const std::vector<double> records = n >= 0 ? file.readNumbers(1, 2 * (n + 1)) : std::vector<double>();
-    for (int i = 0; i <= n; ++i) {
-        fill(i, n);
-        PageIndex::assign(index.byNumber, i + 1, records[std::size_t(2 * i)]);
-        PageIndex::assign(index.byOrder, i + 1, records[std::size_t(2 * i + 1)]);
-    }
+    if (n >= 0)
+        file.forEachNumber(1, 2 * (n + 1), [this, &index, n](int record, double value) {
+            const int i = (record - 1) / 2;
+            if (record % 2 == 1) {
+                fill(i, n);
+                PageIndex::assign(index.byNumber, i + 1, value);
+            } else {
+                PageIndex::assign(index.byOrder, i + 1, value);
+            }
+        });
     if (m_strip)
         m_strip->finish();
     return Source::Cache;

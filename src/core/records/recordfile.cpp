@@ -159,10 +159,18 @@ QStringList RecordFile::readRange(int first, int last) const
 std::vector<double> RecordFile::readNumbers(int first, int last) const
 {
     std::vector<double> out;
+    if (isRecordNumber(first) && isRecordNumber(last) && last >= first)
+        out.reserve(std::size_t(last - first + 1));
+    forEachNumber(first, last, [&out](int, double number) { out.push_back(number); });
+    return out;
+}
+
+void RecordFile::forEachNumber(int first, int last, const std::function<void(int, double)> &visit) const
+{
     if (!isRecordNumber(first) || !isRecordNumber(last) || last < first)
-        return out;
-    out.reserve(std::size_t(last - first + 1));
-    forEachRecord(first, last, [&out](QByteArrayView record) {
+        return;
+    int n = first;
+    forEachRecord(first, last, [&visit, &n](QByteArrayView record) {
         const QByteArrayView bytes = payload(record);
         // Digits alone (a page index cache holds nothing else) are their whole
         // number; fifteen of them are exact in a double.
@@ -171,15 +179,14 @@ std::vector<double> RecordFile::readNumbers(int first, int last) const
             std::int64_t whole = 0;
             for (char c : bytes)
                 whole = whole * 10 + (c - '0');
-            out.push_back(double(whole));
+            visit(n++, double(whole));
             return;
         }
         char16_t text[kMaxTextBytes];
         for (qsizetype i = 0; i < bytes.size(); ++i)
             text[i] = Windows1252ToUnicode(static_cast<unsigned char>(bytes[i]));
-        out.push_back(DecimalRead(QStringView(text, bytes.size())));
+        visit(n++, DecimalRead(QStringView(text, bytes.size())));
     });
-    return out;
 }
 
 bool RecordFile::write(int n, const QString &text) const

@@ -64,6 +64,10 @@ public:
     // The same records read as decimal numbers (DecimalRead of each text), without
     // keeping their texts: a page index cache of 60,000 records is read this way.
     std::vector<double> readNumbers(int first, int last) const;
+    // The same numbers given one by one to `visit` with their record's number,
+    // from first to last, none kept; nothing when either is not a record
+    // number or last < first.
+    void forEachNumber(int first, int last, const std::function<void(int, double)> &visit) const;
     // Replaces record n whole. A text of more than 126 bytes in Windows-1252 is
     // refused (false, nothing written); characters outside Windows-1252 are
     // written as "?". Records between the old end and n are filled with zeros.
