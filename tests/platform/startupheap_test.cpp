@@ -69,6 +69,8 @@ TEST(StartupHeap, SmallBlocksAfterItComeFromHeapAdvisedForHugePages)
 {
     if (kOwnAllocator)
         GTEST_SKIP() << "the sanitizer's allocator has no heap to prepare";
+    if (!std::ifstream("/sys/kernel/mm/transparent_hugepage/enabled"))
+        GTEST_SKIP() << "this system has no huge pages to offer";
     EXPECT_FALSE(PrepareStartupHeap(std::size_t(1) << 20)); // less than one huge page
     ASSERT_TRUE(PrepareStartupHeap(std::size_t(16) << 20));
     // What was free at the heap's old top is used first, then the part below
