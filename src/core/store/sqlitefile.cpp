@@ -199,9 +199,10 @@ void sortByRowId(ReadRows &rows, std::size_t columns)
 }
 
 // The rowids of a table when they run from the smallest to the largest
-// without a gap; none when there is a gap, the table is too large to be read
-// by row, or a query fails. Each of the three is answered without a scan of
-// the rows (the count from the smallest index's pages).
+// without a gap; none when there is a gap, more rows than an int counts, or a
+// failed query (a damaged file is then read row by row, and found so). Each
+// of the three is answered without reading the rows (the count from the
+// pages of the smallest index).
 struct RowIdRun {
     qint64 first = 0;
     int count = 0;
