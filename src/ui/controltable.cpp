@@ -1,5 +1,6 @@
 #include "ui/controltable.h"
 
+#include "ui/bandedscrollbarstyle.h"
 #include "ui/progressstrip.h"
 #include "ui/surfaceview.h"
 #include "ui/toolicons.h"
@@ -106,6 +107,7 @@ QWidget *ControlTable::build(const ControlEntry &entry, QWidget *parent)
     }
     case ControlKind::ScrollBar:
         w = new QScrollBar(Qt::Vertical, parent);
+        w->setStyle(BandedScrollBarStyle::create(w));
         break;
     case ControlKind::Picture: {
         auto *label = new QLabel(parent);

@@ -5,6 +5,7 @@
 
 #include "core/app/coursetools.h"
 #include "core/app/startupchecks.h"
+#include "ui/bandedscrollbarstyle.h"
 #include "ui/courseloadwindow.h"
 #include "ui/helpwindow.h"
 #include "ui/linkelement.h"
@@ -209,6 +210,10 @@ TEST_F(StartupTest, OnlyTheFlatButtonsAreStyledBySheets)
                                                 window->illustration()};
     for (const QWidget *w : plain)
         EXPECT_FALSE(bySheet(w)) << w->objectName().toStdString();
+    // The page's scroll bar is drawn in bands, which keeps its fills on this thread.
+    EXPECT_NE(
+        dynamic_cast<const BandedScrollBarStyle *>(window->findChild<QWidget *>(u"VScroll1"_s)->style()),
+        nullptr);
     // A band button is smaller than a tool bar button.
     EXPECT_EQ(window->findChild<QToolButton *>(u"Command13"_s)->font().pixelSize(), 12);
     EXPECT_EQ(window->findChild<QToolButton *>(u"Command2"_s)->font().pixelSize(), 13);
