@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The speed figures of issue "speed at scale", each beside its anchor measured in the
+# The speed figures of the course window and its parts, each beside its anchor measured in the
 # same run, on generated courses of 3,000 and 30,000 pages (CR LF bodies).
 #   bench/run.sh [BUILD_DIR]        (default: build; the benchmarks must be built)
 # Prints the machine's load first: the figures of a loaded machine are not comparable.
