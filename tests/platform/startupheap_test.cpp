@@ -1,3 +1,4 @@
+#include "core/platform/sanitizers.h"
 #include "core/platform/startupheap.h"
 
 #include <cstdint>
@@ -11,18 +12,6 @@
 using namespace vorlane;
 
 namespace {
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kOwnAllocator = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kOwnAllocator = true;
-#else
-constexpr bool kOwnAllocator = false;
-#endif
-#else
-constexpr bool kOwnAllocator = false;
-#endif
 
 struct Mapping {
     std::uintptr_t from = 0;
@@ -67,7 +56,7 @@ const Mapping *mappingOf(const std::vector<Mapping> &all, const void *p)
 // least 14 of the 16 MB asked for (the ends are rounded to 2 MB).
 TEST(StartupHeap, SmallBlocksAfterItComeFromHeapAdvisedForHugePages)
 {
-    if (kOwnAllocator)
+    if (kAddressSanitized)
         GTEST_SKIP() << "the sanitizer's allocator has no heap to prepare";
     if (!std::ifstream("/sys/kernel/mm/transparent_hugepage/enabled"))
         GTEST_SKIP() << "this system has no huge pages to offer";

@@ -1,5 +1,6 @@
 #include "core/store/accessreader.h"
 
+#include "core/platform/sanitizers.h"
 #include "core/store/rowchannel.h"
 #include "core/store/rowchannelformat.h"
 
@@ -92,18 +93,6 @@ AccessReader::Result AccessReader::listTables(const QString &mdbPath) const
 {
     return run({QStringLiteral("--tables"), mdbPath}, QString());
 }
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kAddressSanitized = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kAddressSanitized = true;
-#else
-constexpr bool kAddressSanitized = false;
-#endif
-#else
-constexpr bool kAddressSanitized = false;
-#endif
 
 bool AccessReader::limitsMemory()
 {
