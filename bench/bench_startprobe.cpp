@@ -15,6 +15,7 @@
 #ifndef VORLANE_EMPTY_WINDOW_ONLY
 #include "benchwindow.h"
 #include "core/platform/startupheap.h"
+#include "core/surface/programfonts.h"
 #include "generatedcourse.h"
 #include "ui/surfaceview.h"
 #endif
@@ -130,6 +131,7 @@ int main(int argc, char **argv)
         return generate(std::atoi(argv[2]), QString::fromLocal8Bit(argv[3]));
     if (mode == "--course" && argc == 3) {
         PrepareStartupHeap(); // as the program's main does first
+        UseProgramFonts();
         return startCourse(argc, argv, QString::fromLocal8Bit(argv[2]), start);
     }
 #endif

@@ -5,6 +5,7 @@
 
 #include "benchwindow.h"
 #include "core/platform/startupheap.h"
+#include "core/surface/programfonts.h"
 #include "generatedcourse.h"
 #include "ui/surfaceview.h"
 
@@ -80,6 +81,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     PrepareStartupHeap(); // as the program's main does first
+    UseProgramFonts();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -12,7 +12,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   mdbtools-dev libglib2.0-dev
   libavformat-dev libavcodec-dev libswscale-dev libavutil-dev libswresample-dev
-  libxcb1-dev libxcb-res0-dev
+  libxcb1-dev libxcb-res0-dev libfontconfig-dev
   # fonts the pages are drawn with
   fonts-liberation2 fonts-comic-neue fonts-dejavu-core fonts-urw-base35 fonts-noto-core
   # running and testing

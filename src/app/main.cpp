@@ -9,6 +9,7 @@
 #include "core/platform/files.h"
 #include "core/platform/startupheap.h"
 #include "core/platform/volumes.h"
+#include "core/surface/programfonts.h"
 #include "ui/mainwindow.h"
 #include "ui/platform/messageprompts.h"
 #include "ui/platform/qtscreen.h"
@@ -24,6 +25,7 @@
 int main(int argc, char **argv)
 {
     vorlane::PrepareStartupHeap();
+    vorlane::UseProgramFonts();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vorlane"));
     const QString folder = QCoreApplication::applicationDirPath();

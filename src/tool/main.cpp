@@ -1,6 +1,7 @@
 // vorlane-tool: the command-line companion of the course window, for authors,
 // testers and scripts. Headless: it uses the offscreen platform when none is set.
 
+#include "core/surface/programfonts.h"
 #include "tool/commands.h"
 #include "tool/commandtable.h"
 
@@ -37,6 +38,8 @@ int main(int argc, char **argv)
         if (runtime->isValid())
             qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime->path()));
     }
+    // Pages are drawn with the fonts the course window reads.
+    vorlane::UseProgramFonts();
     QGuiApplication app(argc, argv);
     return vorlane::tool::RunCommandLine(app.arguments().mid(1));
 }
