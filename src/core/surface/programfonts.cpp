@@ -3,6 +3,11 @@
 #include "core/surface/fontmapper.h"
 
 #include <QDir>
+#include <QFile>
+
+#include <algorithm>
+#include <dirent.h>
+#include <sys/stat.h>
 
 #include <fontconfig/fontconfig.h>
 
@@ -56,7 +61,7 @@ QString home()
 QString xdgFolder(const char *variable, const QString &fallback)
 {
     const QString value = qEnvironmentVariable(variable);
-    return QDir::isAbsolutePath(value) ? value : home() + fallback;
+    return value.startsWith(QLatin1Char('/')) ? value : home() + fallback;
 }
 
 bool hasFamily(FcConfig *config, const QString &family)
@@ -92,11 +97,25 @@ QStringList ProgramFontFamilies()
 
 QStringList ProgramRuleFiles(const QString &ruleFolder)
 {
-    const QDir folder(ruleFolder);
+    // Listed with the C library, without QDir's name filters (their wildcards
+    // compile to regular expressions): this runs before every start.
     QStringList files;
-    for (const QString &name : folder.entryList({QStringLiteral("[0-9]*.conf")}, QDir::Files, QDir::Name))
-        if (!concernsOnlyOtherFamilies(name))
-            files.append(folder.filePath(name));
+    const QByteArray folder = QFile::encodeName(ruleFolder);
+    DIR *listing = opendir(folder.constData());
+    if (!listing)
+        return files;
+    while (const dirent *entry = readdir(listing)) {
+        const QString name = QFile::decodeName(entry->d_name);
+        struct stat status {};
+        if (name.size() > 5 && name.front().isDigit() && name.endsWith(QLatin1StringView(".conf")) &&
+            !concernsOnlyOtherFamilies(name) && fstatat(dirfd(listing), entry->d_name, &status, 0) == 0 &&
+            S_ISREG(status.st_mode))
+            files.append(name);
+    }
+    closedir(listing);
+    std::sort(files.begin(), files.end());
+    for (QString &name : files)
+        name = ruleFolder + QLatin1Char('/') + name;
     return files;
 }
 
