@@ -152,24 +152,34 @@ void drawGlyph(QPainter &p, ToolIcons::Glyph glyph, const QColor &c)
 
 QPixmap ToolIcons::pixmap(Glyph glyph, int size, const QColor &colour, qreal devicePixelRatio)
 {
+    return paintedPixmap([glyph](QPainter &p, const QColor &c) { drawGlyph(p, glyph, c); }, 24, size, colour,
+                         devicePixelRatio);
+}
+
+QPixmap ToolIcons::paintedPixmap(const Drawing &draw, int grid, int size, const QColor &colour,
+                                 qreal devicePixelRatio)
+{
     QPixmap pm(int(std::ceil(size * devicePixelRatio)), int(std::ceil(size * devicePixelRatio)));
     pm.setDevicePixelRatio(devicePixelRatio);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 24.0, size / 24.0);
-    drawGlyph(p, glyph, colour);
+    p.scale(double(size) / grid, double(size) / grid);
+    draw(p, colour);
     return pm;
 }
 
 namespace {
 
-// Draws a glyph when a size and mode of it is first asked for, at that size in
-// device pixels: a window of forty buttons draws only what it shows (a
+// Draws a picture when a size and mode of it is first asked for, at that size
+// in device pixels: a window of forty buttons draws only what it shows (a
 // disabled look only once a button is disabled), and sharp at any pixel ratio.
-class GlyphIconEngine final : public QIconEngine {
+class PaintedIconEngine final : public QIconEngine {
 public:
-    GlyphIconEngine(ToolIcons::Glyph glyph, const QColor &colour) : m_glyph(glyph), m_colour(colour) {}
+    PaintedIconEngine(ToolIcons::Drawing draw, int grid, const QColor &colour)
+        : m_draw(std::move(draw)), m_grid(grid), m_colour(colour)
+    {
+    }
 
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override
     {
@@ -179,7 +189,8 @@ public:
         const bool disabled = mode == QIcon::Disabled;
         QPixmap &drawn = m_drawn[{side, disabled}];
         if (drawn.isNull())
-            drawn = ToolIcons::pixmap(m_glyph, side, disabled ? QColor(0xa8, 0xb0, 0xbd) : m_colour, 1.0);
+            drawn = ToolIcons::paintedPixmap(m_draw, m_grid, side,
+                                             disabled ? QColor(0xa8, 0xb0, 0xbd) : m_colour, 1.0);
         return drawn;
     }
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
@@ -189,10 +200,11 @@ public:
         drawn.setDevicePixelRatio(ratio);
         painter->drawPixmap(rect, drawn);
     }
-    QIconEngine *clone() const override { return new GlyphIconEngine(*this); }
+    QIconEngine *clone() const override { return new PaintedIconEngine(*this); }
 
 private:
-    ToolIcons::Glyph m_glyph;
+    ToolIcons::Drawing m_draw;
+    int m_grid;
     QColor m_colour;
     std::map<std::pair<int, bool>, QPixmap> m_drawn;
 };
@@ -201,7 +213,12 @@ private:
 
 QIcon ToolIcons::icon(Glyph glyph, const QColor &colour)
 {
-    return QIcon(new GlyphIconEngine(glyph, colour));
+    return painted([glyph](QPainter &p, const QColor &c) { drawGlyph(p, glyph, c); }, 24, colour);
+}
+
+QIcon ToolIcons::painted(Drawing draw, int grid, const QColor &colour)
+{
+    return QIcon(new PaintedIconEngine(std::move(draw), grid, colour));
 }
 
 } // namespace vorlane

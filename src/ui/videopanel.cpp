@@ -36,15 +36,10 @@ constexpr std::array<int, 7> kOrder = {6, 4, 3, 2, 0, 1, 5};
 const QColor kInk(0x24, 0x3b, 0x63);
 
 // The transport glyphs, drawn on a 20 x 20 grid.
-QIcon transportIcon(int button)
+void drawTransport(QPainter &p, int button, const QColor &ink)
 {
-    QPixmap pm(QSize(40, 40));
-    pm.setDevicePixelRatio(2);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(kInk);
+    p.setBrush(ink);
     const auto triangle = [&](double x0, double x1) {
         p.drawPolygon(QPolygonF({{x0, 5}, {x1, 10}, {x0, 15}}));
     };
@@ -81,8 +76,6 @@ QIcon transportIcon(int button)
     default:
         break;
     }
-    p.end();
-    return QIcon(pm);
 }
 
 } // namespace
@@ -111,18 +104,20 @@ VideoPanel::~VideoPanel()
 void VideoPanel::buildControls(QWidget *videoFrame, SurfaceView *illustration)
 {
     videoFrame->resize(kFrameWidth, kFrameHeight);
+    // One sheet for the seven buttons, read once.
+    videoFrame->setStyleSheet(ToolButtonStyle::videoButton());
     for (int slot = 0; slot < int(kOrder.size()); ++slot) {
         const int i = kOrder[size_t(slot)];
         auto *b = new QToolButton(videoFrame);
         b->setObjectName(QStringLiteral("Image4_%1").arg(i));
-        b->setIcon(transportIcon(i));
+        b->setIcon(
+            ToolIcons::painted([i](QPainter &p, const QColor &ink) { drawTransport(p, i, ink); }, 20, kInk));
         b->setIconSize(QSize(20, 20));
         b->setToolTip(VideoController::buttonToolTip(i));
         b->setGeometry(1 + slot * kButtonPitch + (kButtonPitch - kButtonWidth) / 2, 0, kButtonWidth,
                        kButtonHeight);
         b->setCursor(Qt::PointingHandCursor);
         b->setFocusPolicy(Qt::NoFocus);
-        b->setStyleSheet(ToolButtonStyle::videoButton());
         connect(b, &QToolButton::clicked, this, [this, i] { m_controller.TransportClick(i); });
         m_buttons[size_t(i)] = b;
     }
