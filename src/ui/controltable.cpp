@@ -75,10 +75,8 @@ QWidget *ControlTable::build(const ControlEntry &entry, QWidget *parent)
         }
         b->setGeometry(entry.rect);
         b->setFocusPolicy(Qt::TabFocus);
-        if (entry.kind == ControlKind::BandButton) {
-            b->setProperty("band", true);
+        if (entry.kind == ControlKind::BandButton)
             b->setIconSize(QSize(16, 16));
-        }
         return b;
     }
     case ControlKind::ProgressStrip: {

@@ -62,12 +62,10 @@ MainWindow::MainWindow(QString applicationFolder, Session &session, CourseRows &
     m_videoFrame = m_controls->widget(u"label15"_s);
     m_strip = m_controls->get<ProgressStripWidget>(u"labelvorlane"_s);
     m_framebase = m_controls->widget(u"Framebase"_s);
-    // The flat buttons' looks, each on the widgets it styles.
+    // The flat buttons' looks, one sheet on the bar and one on the band that
+    // hold them: each sheet is read once.
     m_controls->widget(u"barre"_s)->setStyleSheet(ToolButtonStyle::toolBar());
-    for (QToolButton *b : findChildren<QToolButton *>(QString(), Qt::FindDirectChildrenOnly))
-        if (b->property("band").toBool())
-            b->setStyleSheet(ToolButtonStyle::bandButton());
-    m_controls->widget(u"Label16"_s)->setStyleSheet(u"#Label16 { color: #1d2b45; font-size: 12px; }"_s);
+    m_bastitre->setStyleSheet(ToolButtonStyle::bottomBand());
     m_controls->connectClicks(this, [this](const ControlEntry &c) { onControlClicked(c); });
     // The way back to the test in progress.
     for (const QString &name : {u"btexo"_s, u"Label16"_s})

@@ -26,12 +26,14 @@ inline QString toolBar()
     return QStringLiteral("#barre { background: #f3f5f9; border-bottom: 1px solid #d5dbe5; }\n") + flat();
 }
 
-// A button of the bands, smaller, lit in white over the orange.
-inline QString bandButton()
+// The bottom band `bastitre`: its buttons, smaller, lit in white over the
+// orange, and the label of the way back to a test.
+inline QString bottomBand()
 {
     return flat() + QStringLiteral("QToolButton { font-size: 12px; padding: 1px 5px; }\n"
                                    "QToolButton:hover { background: rgba(255, 255, 255, 150);"
-                                   " border-color: rgba(160, 90, 20, 90); }\n");
+                                   " border-color: rgba(160, 90, 20, 90); }\n"
+                                   "#Label16 { color: #1d2b45; font-size: 12px; }\n");
 }
 
 // A button of the video panel, its picture alone.

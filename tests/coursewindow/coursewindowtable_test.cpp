@@ -73,14 +73,20 @@ TEST(CourseWindowTableTest, NamesAreUniqueExceptTheFieldLabelsAndParentsComeFirs
     EXPECT_EQ(CourseWindowTable::find(u"nothing"_s), nullptr);
 }
 
-TEST(CourseWindowTableTest, ControlsOfTheWindowStayInsideIt)
+TEST(CourseWindowTableTest, ControlsOfTheWindowAndOfItsBandsStayInsideThem)
 {
     const QRect window(0, 0, CourseWindowTable::kWidth, CourseWindowTable::kHeight);
+    const QRect bottomBand = CourseWindowTable::find(SurfaceNames::bottomBand.toString())->rect;
+    int onTheBand = 0;
     for (const ControlEntry &c : CourseWindowTable::controls()) {
         if (c.parent.isEmpty() || c.parent == u"barre") {
             EXPECT_TRUE(window.contains(c.rect)) << c.name.toStdString();
+        } else if (c.parent == SurfaceNames::bottomBand) {
+            EXPECT_TRUE(QRect(QPoint(0, 0), bottomBand.size()).contains(c.rect)) << c.name.toStdString();
+            ++onTheBand;
         }
     }
+    EXPECT_EQ(onTheBand, 7); // the five band buttons, the way back to a test and its label
 }
 
 TEST(CourseWindowTableTest, PageAreaSitsBetweenTheBandsAgainstTheRightEdge)
@@ -122,7 +128,7 @@ TEST(CourseWindowTableTest, InitialStates)
     EXPECT_EQ(entry("Command2").kind, ControlKind::ToolButton);
     EXPECT_EQ(entry("Command2").parent, u"barre");
     EXPECT_EQ(entry("Command13").kind, ControlKind::BandButton);
-    EXPECT_TRUE(entry("Command13").parent.isEmpty());
+    EXPECT_EQ(entry("Command13").parent, SurfaceNames::bottomBand);
     EXPECT_EQ(entry("Textitre").parent, u"Framebase");
 }
 

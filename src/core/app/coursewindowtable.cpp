@@ -11,8 +11,9 @@ namespace {
 using K = ControlKind;
 using C = CourseCommand;
 
-// The tool bar's buttons sit 5 pixels down in a 40-pixel bar; the bottom
-// band's in the 30-pixel band at y 570.
+// The tool bar's buttons sit 5 pixels down in the 40-pixel bar `barre`; the
+// bottom band's 3 pixels down in the 30-pixel band `bastitre` (at y 570), on
+// which they are placed. A control's rectangle is in its parent's coordinates.
 std::vector<ControlEntry> makeControls()
 {
     const auto button = [](const QString &name, Glyph glyph, const QString &toolTip, const QString &caption,
@@ -33,7 +34,7 @@ std::vector<ControlEntry> makeControls()
                           QRect rect, C command, const QString &target = {}) {
         ControlEntry s = button(name, glyph, toolTip, caption, rect, command, target);
         s.kind = K::BandButton;
-        s.parent.clear();
+        s.parent = SurfaceNames::bottomBand.toString();
         return s;
     };
     const auto plain = [](const QString &name, K kind, QRect rect, const QString &parent = {}) {
@@ -92,21 +93,22 @@ std::vector<ControlEntry> makeControls()
 
     // Bottom band: chapter steps, the way back to a test, the tools of the software.
     t.push_back(hidden(band(u"avantcours"_s, Glyph::ChapterPrevious, u"Page précédente dans ce chapitre"_s,
-                            {}, {8, 573, 30, 24}, C::ChapterPrevious)));
+                            {}, {8, 3, 30, 24}, C::ChapterPrevious)));
     t.push_back(hidden(band(u"suite"_s, Glyph::ChapterNext, u"Page suivante dans ce chapitre"_s, {},
-                            {40, 573, 30, 24}, C::ChapterNext)));
-    ControlEntry btexo = plain(u"btexo"_s, K::Picture, {86, 576, 20, 20});
+                            {40, 3, 30, 24}, C::ChapterNext)));
+    ControlEntry btexo = plain(u"btexo"_s, K::Picture, {86, 6, 20, 20}, SurfaceNames::bottomBand.toString());
     btexo.glyph = Glyph::Test;
     btexo.toolTip = u"Retrouver le test"_s;
     t.push_back(hidden(btexo));
+    t.push_back(hidden(
+        captioned(plain(u"Label16"_s, K::Label, {108, 3, 130, 24}, SurfaceNames::bottomBand.toString()),
+                  u"Retrouver le test"_s)));
     t.push_back(
-        hidden(captioned(plain(u"Label16"_s, K::Label, {108, 573, 130, 24}), u"Retrouver le test"_s)));
-    t.push_back(
-        band(u"Command8"_s, Glyph::Update, u"Actualiser le logiciel"_s, {}, {628, 573, 30, 24}, C::Update));
+        band(u"Command8"_s, Glyph::Update, u"Actualiser le logiciel"_s, {}, {628, 3, 30, 24}, C::Update));
     t.push_back(band(u"Command12"_s, Glyph::Globe, u"Connexion au site web de l'éditeur"_s, {},
-                     {660, 573, 30, 24}, C::Navigate, u"EXE070"_s));
+                     {660, 3, 30, 24}, C::Navigate, u"EXE070"_s));
     t.push_back(
-        band(u"Command13"_s, Glyph::Info, {}, u"C&rédits"_s, {694, 573, 98, 24}, C::Navigate, u"PAG161"_s));
+        band(u"Command13"_s, Glyph::Info, {}, u"C&rédits"_s, {694, 3, 98, 24}, C::Navigate, u"PAG161"_s));
 
     // The progress strip under the cover while the page index loads.
     t.push_back(hidden(plain(u"labelvorlane"_s, K::ProgressStrip, {0, 0, 320, 10})));
