@@ -219,8 +219,9 @@ TEST(ProgramFonts, RequestsGetTheSameFileAndRenderingAsWithTheWholeSystem)
     FcConfig *program = programConfig();
     ASSERT_NE(program, nullptr);
     QStringList families = ProgramFontFamilies();
-    families << u"sans-serif"_s << u"Sans Serif"_s << u"serif"_s << u"monospace"_s << u"Arial"_s
-             << u"Times New Roman"_s << u"Comic Sans MS"_s << u"Courier New"_s;
+    families << u"sans-serif"_s << u"Sans Serif"_s << u"sans"_s << u"serif"_s << u"monospace"_s << u"mono"_s
+             << u"system ui"_s << u"Arial"_s << u"Times New Roman"_s << u"Comic Sans MS"_s
+             << u"Courier New"_s;
     int compared = 0;
     for (const QString &family : families)
         for (double pixelSize : {6.0, 9.0, 13.0, 16.5, 32.0})

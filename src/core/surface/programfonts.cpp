@@ -147,9 +147,34 @@ ProgramFontSources SystemProgramFontSources()
     return sources;
 }
 
+// What fontconfig's own fonts.conf holds besides its folders and its rule
+// folder: the other spellings of the generic families, and no font file that
+// dpkg is still writing.
+constexpr char kFontconfigDefaults[] = R"(  <match target="pattern">
+    <test qual="any" name="family"><string>mono</string></test>
+    <edit name="family" mode="assign" binding="same"><string>monospace</string></edit>
+  </match>
+  <match target="pattern">
+    <test qual="any" name="family"><string>sans serif</string></test>
+    <edit name="family" mode="assign" binding="same"><string>sans-serif</string></edit>
+  </match>
+  <match target="pattern">
+    <test qual="any" name="family"><string>sans</string></test>
+    <edit name="family" mode="assign" binding="same"><string>sans-serif</string></edit>
+  </match>
+  <match target="pattern">
+    <test qual="any" name="family"><string>system ui</string></test>
+    <edit name="family" mode="assign" binding="same"><string>system-ui</string></edit>
+  </match>
+  <selectfont>
+    <rejectfont><glob>*.dpkg-tmp</glob><glob>*.dpkg-new</glob></rejectfont>
+  </selectfont>
+)";
+
 QByteArray ProgramFontConfiguration(const ProgramFontSources &sources)
 {
     QByteArray xml = "<?xml version=\"1.0\"?>\n<fontconfig>\n";
+    xml += kFontconfigDefaults;
     for (const FontFolder &folder : sources.folders)
         addElement(xml, "  ", "dir", folder.path);
     for (const FontFolder &folder : sources.folders) {
