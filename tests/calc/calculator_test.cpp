@@ -397,8 +397,9 @@ TEST(CalculatorKeyboard, KeysOfTheDisplay)
         const CalculatorKeyboardAction action =
             CalculatorKeyboardActionFor(c.key, c.modifiers, QString::fromLatin1(c.text));
         EXPECT_EQ(int(action.kind), int(c.kind)) << c.key;
-        if (c.kind == Kind::Press)
+        if (c.kind == Kind::Press) {
             EXPECT_EQ(int(action.key), int(c.pressed)) << c.key;
+        }
     }
 }
 

@@ -72,10 +72,6 @@ struct StepCase {
     bool expectFromEnd;
     int expect;
 };
-void PrintTo(const StepCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
 
 struct CodecStep {
     const char *codec;

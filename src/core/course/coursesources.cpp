@@ -59,7 +59,7 @@ bool parse(const QString &fileName, const QString &text, Parsed &out, SourceErro
     for (int i = 0; i < lines.size(); ++i) {
         const QString &l = lines[i];
         if (l.startsWith(u"@@")) {
-            out.sections.push_back({l.mid(2).trimmed(), i + 1, {}});
+            out.sections.push_back({l.mid(2).trimmed(), i + 1, {}, {}});
             continue;
         }
         if (!out.sections.empty() && out.sections.back().name != u"" &&

@@ -30,9 +30,11 @@ bool PrepareStartupHeap(std::size_t bytes)
     // allocator then maps its memory elsewhere) leaves the top where it was.
     // (Held through volatile, so that the compiler does not drop them unused.)
     std::array<void *volatile, 8> blocks{};
-    for (std::size_t i = 0; i < blocks.size() && top() == before; ++i)
-        if (!(blocks[i] = std::malloc(100 * 1024)))
+    for (std::size_t i = 0; i < blocks.size() && top() == before; ++i) {
+        blocks[i] = std::malloc(100 * 1024);
+        if (!blocks[i])
             break;
+    }
     const std::uintptr_t after = top();
     for (void *block : blocks)
         std::free(block);
