@@ -6,6 +6,7 @@
 #include "ui/toolicons.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,42 +16,119 @@
 
 namespace vorlane {
 
-ControlTable::ControlTable(QWidget &window, const std::vector<ControlEntry> &table)
-    : m_window(window), m_table(table)
-{
-    m_widgets.reserve(table.size());
-    for (const ControlEntry &entry : table) {
-        QWidget *parent = entry.parent.isEmpty() ? &m_window : widget(entry.parent);
-        QWidget *w = build(entry, parent ? parent : &m_window);
-        if (!entry.enabled)
-            w->setEnabled(false);
-        if (!entry.visible)
-            w->hide();
-        m_widgets.push_back(w);
+namespace {
+
+// Calls `shown` once, the first time the widget it watches is shown.
+class FirstShow final : public QObject {
+public:
+    FirstShow(QWidget *watched, std::function<void()> shown) : QObject(watched), m_shown(std::move(shown))
+    {
+        watched->installEventFilter(this);
     }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show) {
+            watched->removeEventFilter(this);
+            const std::function<void()> shown = std::move(m_shown);
+            deleteLater();
+            shown();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_shown;
+};
+
+} // namespace
+
+ControlTable::ControlTable(QWidget &window, const std::vector<ControlEntry> &table)
+    : m_window(window), m_table(table), m_widgets(table.size(), nullptr), m_waits(table.size(), false)
+{
+    for (size_t i = 0; i < table.size(); ++i) {
+        if (const ControlEntry &entry = table[i]; !entry.parent.isEmpty()) {
+            const size_t parent = rowOf(entry.parent);
+            m_waits[i] = parent < i && (m_waits[parent] || m_table[parent].rowsWhenShown);
+        }
+        if (m_waits[i])
+            continue;
+        make(i);
+        if (table[i].rowsWhenShown)
+            new FirstShow(m_widgets[i], [this] { makeWaitingRows(); });
+    }
+}
+
+size_t ControlTable::rowOf(const QString &name) const
+{
+    for (size_t i = 0; i < m_table.size(); ++i)
+        if (m_table[i].name == name)
+            return i;
+    return m_table.size();
+}
+
+void ControlTable::make(size_t row) const
+{
+    const ControlEntry &entry = m_table[row];
+    const size_t parentRow = entry.parent.isEmpty() ? m_table.size() : rowOf(entry.parent);
+    QWidget *parent = parentRow < m_table.size() && m_widgets[parentRow] ? m_widgets[parentRow] : &m_window;
+    QWidget *w = build(entry, parent);
+    if (!entry.enabled)
+        w->setEnabled(false);
+    if (!entry.visible)
+        w->hide();
+    else if (parent->isVisible())
+        w->show(); // a child made after its parent was shown is shown by hand
+    m_widgets[row] = w;
+    connectClick(row);
+}
+
+void ControlTable::makeWaitingRows() const
+{
+    bool made = false;
+    for (size_t i = 0; i < m_table.size(); ++i)
+        if (m_waits[i] && !m_widgets[i]) {
+            make(i);
+            made = true;
+        }
+    if (made && m_onLateRows)
+        m_onLateRows();
 }
 
 QWidget *ControlTable::widget(const QString &name) const
 {
-    for (size_t i = 0; i < m_widgets.size(); ++i) {
-        if (m_table[i].name == name)
-            return m_widgets[i];
-    }
-    return nullptr;
+    const size_t row = rowOf(name);
+    if (row == m_table.size())
+        return nullptr;
+    if (!m_widgets[row])
+        makeWaitingRows();
+    return m_widgets[row];
 }
 
-void ControlTable::connectClicks(QObject *context,
-                                 const std::function<void(const ControlEntry &)> &onClick) const
+bool ControlTable::isMade(const QString &name) const
 {
-    for (size_t i = 0; i < m_widgets.size(); ++i) {
-        if (auto *button = qobject_cast<QAbstractButton *>(m_widgets[i]);
-            button &&
-            (m_table[i].kind == ControlKind::ToolButton || m_table[i].kind == ControlKind::BandButton)) {
-            const ControlEntry *entry = &m_table[i];
-            QObject::connect(button, &QAbstractButton::clicked, context,
-                             [onClick, entry] { onClick(*entry); });
-        }
-    }
+    const size_t row = rowOf(name);
+    return row < m_table.size() && m_widgets[row];
+}
+
+void ControlTable::connectClicks(QObject *context, const std::function<void(const ControlEntry &)> &onClick)
+{
+    m_clickContext = context;
+    m_onClick = onClick;
+    for (size_t i = 0; i < m_widgets.size(); ++i)
+        connectClick(i);
+}
+
+void ControlTable::connectClick(size_t row) const
+{
+    auto *button = qobject_cast<QAbstractButton *>(m_widgets[row]);
+    const ControlEntry *entry = &m_table[row];
+    if (!m_onClick || !button ||
+        (entry->kind != ControlKind::ToolButton && entry->kind != ControlKind::BandButton))
+        return;
+    QObject::connect(button, &QAbstractButton::clicked, m_clickContext,
+                     [onClick = m_onClick, entry] { onClick(*entry); });
 }
 
 QWidget *ControlTable::build(const ControlEntry &entry, QWidget *parent)

@@ -22,7 +22,13 @@ CourseKeyboard::CourseKeyboard(QWidget &window, const ControlTable &controls, QS
         connect(shortcut, &QShortcut::activated, this, [this, binding] { run(*binding); });
     }
     window.installEventFilter(this);
-    for (QWidget *child : window.findChildren<QWidget *>())
+    watchChildrenOf(window);
+}
+
+void CourseKeyboard::watchChildrenOf(QWidget &parent)
+{
+    // Installing the filter again on a widget moves it first, it is not doubled.
+    for (QWidget *child : parent.findChildren<QWidget *>())
         child->installEventFilter(this);
 }
 

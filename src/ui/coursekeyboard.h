@@ -23,6 +23,8 @@ class CourseKeyboard : public QObject {
 public:
     // `page` is the frame the page scrolls in (its height is one screen).
     CourseKeyboard(QWidget &window, const ControlTable &controls, QScrollBar &scroll, QWidget &page);
+    // Watches the widgets made inside `parent` after the window was built.
+    void watchChildrenOf(QWidget &parent);
 
     // Runs the binding's scroll or command. False when nothing could be done
     // (the control is hidden or disabled).

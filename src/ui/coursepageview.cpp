@@ -16,9 +16,19 @@ using namespace Qt::StringLiterals;
 
 namespace vorlane {
 
-void CoursePageView::showRecord(const PageRecord &r)
+void CoursePageView::showRecord(const PageRecord &record)
+{
+    m_record = record;
+    showBoundFields();
+}
+
+void CoursePageView::showBoundFields()
 {
     const ControlTable &c = m_window.controls();
+    // The hidden frame has not been shown: nothing to write yet.
+    if (!c.isMade(u"code"_s))
+        return;
+    const PageRecord &r = m_record;
     const std::pair<const char16_t *, const QString *> fields[] = {{u"Textitre", &r.textitre},
                                                                    {u"TextID", &r.textID},
                                                                    {u"TextIndex", &r.textIndex},

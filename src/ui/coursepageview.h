@@ -20,6 +20,8 @@ public:
     const QString &contentsTag() const { return m_contentsTag; }
 
     void showRecord(const PageRecord &record) override;
+    // Writes the page record into the bound fields, once they are made.
+    void showBoundFields();
     void setIllustrationVisible(bool visible) override;
     void setBodyVisible(bool visible) override;
     void clearLinks() override;
@@ -38,6 +40,7 @@ public:
 private:
     MainWindow &m_window;
     QString m_contentsTag;
+    PageRecord m_record; // of the page on display
     // The glyph the contents button shows: its icon is drawn again only when it changes.
     std::optional<ToolIcons::Glyph> m_contentsGlyph;
 };

@@ -90,7 +90,13 @@ MainWindow::MainWindow(QString applicationFolder, Session &session, CourseRows &
         w->setMouseTracking(true);
         w->installEventFilter(this);
     }
-    new CourseKeyboard(*this, *m_controls, *m_scroll, *m_frame);
+    auto *keyboard = new CourseKeyboard(*this, *m_controls, *m_scroll, *m_frame);
+    // The hidden frame's bound fields are made when it is first shown (or one
+    // of them asked for): they then show the page on display.
+    m_controls->onLateRows([this, keyboard] {
+        keyboard->watchChildrenOf(*m_framebase);
+        m_pageView.showBoundFields();
+    });
 }
 
 MainWindow::~MainWindow() = default;

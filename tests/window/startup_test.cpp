@@ -5,6 +5,7 @@
 
 #include "core/app/coursetools.h"
 #include "core/app/startupchecks.h"
+#include "core/course/pagerecord.h"
 #include "ui/bandedscrollbarstyle.h"
 #include "ui/courseloadwindow.h"
 #include "ui/helpwindow.h"
@@ -14,12 +15,14 @@
 #include "ui/surfaceview.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -150,8 +153,9 @@ TEST_F(StartupTest, FirstPageShownIsPage1WithItsRecordAndHistory)
     useBundledCourse();
     ASSERT_TRUE(start());
     EXPECT_EQ(shownNumber(), u"1");
-    EXPECT_EQ(window->findChild<QLineEdit *>(QStringLiteral("TextID"))->text(), u"1");
-    EXPECT_EQ(window->findChild<QLineEdit *>(QStringLiteral("Textitre"))->text(), u"Accueil");
+    // The bound fields, asked for, show the page's record.
+    EXPECT_EQ(window->controls().get<QLineEdit>(u"TextID"_s)->text(), u"1");
+    EXPECT_EQ(window->controls().get<QLineEdit>(u"Textitre"_s)->text(), u"Accueil");
     EXPECT_EQ(session->historyPos, 1);
     EXPECT_EQ(session->historyPages[1], 1);
     EXPECT_FALSE(window->findChild<QToolButton *>(QStringLiteral("avant"))->isEnabled());
@@ -192,6 +196,56 @@ TEST_F(StartupTest, CoverShowsTheCoursePictureCentredWithTheStripUnderIt)
 
 // The flat buttons get their look from style sheets set on them alone: the
 // page's widgets are drawn by the plain style, which starts and draws faster.
+// The hidden frame of bound fields costs nothing at start: its rows are made
+// when it is first shown, and then show the page on display, and follow the
+// pages after it.
+TEST_F(StartupTest, BoundFieldsAreMadeWhenTheirFrameIsFirstShown)
+{
+    useBundledCourse();
+    ASSERT_TRUE(start());
+    auto *framebase = window->findChild<QGroupBox *>(u"Framebase"_s);
+    ASSERT_NE(framebase, nullptr);
+    for (const char *name :
+         {"Textitre", "TextID", "TextIndex", "debimp", "finimp", "Checkpre", "Checkmot", "code"}) {
+        EXPECT_FALSE(window->controls().isMade(QString::fromLatin1(name))) << name;
+        EXPECT_EQ(window->findChild<QWidget *>(QString::fromLatin1(name)), nullptr) << name;
+    }
+    window->navigate(u"PA0028"_s);
+    ASSERT_EQ(shownNumber(), u"28");
+
+    framebase->show();
+    auto *titre = window->findChild<QLineEdit *>(u"Textitre"_s);
+    auto *code = window->findChild<QPlainTextEdit *>(u"code"_s);
+    ASSERT_NE(titre, nullptr);
+    ASSERT_NE(code, nullptr);
+    EXPECT_TRUE(titre->isVisible());
+    EXPECT_TRUE(code->isVisible());
+    EXPECT_EQ(titre->parentWidget(), framebase);
+    EXPECT_EQ(titre->text(), course->field(u"titre"_s));
+    EXPECT_EQ(window->findChild<QLineEdit *>(u"TextID"_s)->text(), u"28");
+    // The text control keeps the body's lines (its line ends become its own).
+    EXPECT_EQ(code->toPlainText(), QString(course->field(u"fpc"_s)).replace(u"\r\n"_s, u"\n"_s));
+    EXPECT_FALSE(code->toPlainText().isEmpty());
+    EXPECT_EQ(window->findChild<QCheckBox *>(u"Checkmot"_s)->isChecked(),
+              PageRecord::checkState(course->field(u"moteur"_s)) == 1);
+    QStringList captions;
+    for (const QLabel *label : framebase->findChildren<QLabel *>(u"LabelW"_s))
+        captions << label->text();
+    EXPECT_EQ(captions, (QStringList{u"Titre"_s, u"Index fixe (n° page)"_s, u"Index ordonnant"_s}));
+
+    window->navigate(u"PA0030"_s);
+    EXPECT_EQ(window->findChild<QLineEdit *>(u"TextID"_s)->text(), u"30");
+    EXPECT_EQ(titre->text(), course->field(u"titre"_s));
+    // The mouse's Back button over a field made late goes back, as over any control.
+    QTest::mousePress(titre, Qt::BackButton);
+    EXPECT_EQ(shownNumber(), u"28");
+    EXPECT_EQ(window->findChild<QLineEdit *>(u"TextID"_s)->text(), u"28");
+    // Made once: showing the frame again makes nothing twice.
+    framebase->hide();
+    framebase->show();
+    EXPECT_EQ(framebase->findChildren<QLineEdit *>().size(), 5);
+}
+
 TEST_F(StartupTest, OnlyTheFlatButtonsAreStyledBySheets)
 {
     useBundledCourse();
@@ -265,6 +319,8 @@ TEST_P(ControlsTest, IsBuiltFromItsRow)
     useBundledCourse();
     ASSERT_TRUE(start());
     const ControlEntry &c = CourseWindowTable::controls()[GetParam().index];
+    // The hidden frame's rows wait until it is shown or one of them is asked for.
+    (void)window->controls().widget(c.name);
     QWidget *w = window->controls().widgetAt(GetParam().index);
     ASSERT_NE(w, nullptr) << c.name.toStdString();
     EXPECT_EQ(w->objectName(), c.name);

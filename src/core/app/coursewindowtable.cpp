@@ -114,8 +114,10 @@ std::vector<ControlEntry> makeControls()
     t.push_back(hidden(plain(u"labelvorlane"_s, K::ProgressStrip, {0, 0, 320, 10})));
 
     // The hidden frame of the page record's bound fields.
-    t.push_back(
-        hidden(captioned(plain(u"Framebase"_s, K::GroupBox, {200, 120, 400, 300}), u"Base de données"_s)));
+    ControlEntry framebase =
+        hidden(captioned(plain(u"Framebase"_s, K::GroupBox, {200, 120, 400, 300}), u"Base de données"_s));
+    framebase.rowsWhenShown = true;
+    t.push_back(framebase);
     const QString fieldLabels[] = {u"Titre"_s, u"Index fixe (n° page)"_s, u"Index ordonnant"_s};
     for (int i = 0; i < 3; ++i)
         t.push_back(captioned(plain(u"LabelW"_s, K::Label, {10, 24 + 28 * i, 135, 22}, u"Framebase"_s),

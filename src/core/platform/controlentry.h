@@ -67,6 +67,9 @@ struct ControlEntry {
     QString parent;
     bool visible = true;
     bool enabled = true;
+    // A hidden frame whose rows are made when it is first shown, or when one of
+    // them is asked for by name: a frame that stays hidden costs nothing.
+    bool rowsWhenShown = false;
 };
 
 } // namespace vorlane
