@@ -3,6 +3,7 @@
 # same run, on generated courses of 3,000 and 30,000 pages (CR LF bodies).
 #   bench/run.sh [BUILD_DIR]        (default: build; the benchmarks must be built)
 # Prints the machine's load first: the figures of a loaded machine are not comparable.
+# BENCH_RAW=1 also prints every start of the start-up figures (on standard error).
 set -euo pipefail
 build="${1:-build}"
 bench="$build/bench"
@@ -46,40 +47,52 @@ echo
 
 # One process per start: the probe's own CPU time from the QApplication to the end
 # of the first paint of the page area, the whole process's CPU time (time(1)) and
-# its peak resident set; the median of five runs of each.
+# its peak resident set. The starts are taken in turns (the empty window, the same
+# in the course's program, 3,000 pages, 30,000 pages, 3,000 pages with every font
+# of the system), five turns, so that each figure and its anchor share the
+# machine's slow and fast moments; each figure is the median of its five starts.
 median() { sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
-startups() { # PROBE ARGUMENTS...
-  local runs="$work/runs" probe="$1" i spent rss user sys peak
-  shift
-  : >"$runs"
-  for i in 1 2 3 4 5; do
-    /usr/bin/time -f '%U %S %M' -o "$work/time" "$bench/$probe" "$@" >"$work/probe" || return 1
-    read -r spent rss <"$work/probe"
-    read -r user sys peak <"$work/time"
-    echo "$spent $(awk -v u="$user" -v s="$sys" 'BEGIN {print (u + s) * 1000}') $peak" >>"$runs"
-  done
+start_once() { # NAME PROBE ARGUMENTS...: appends "probe process peak" to runs-NAME
+  local runs="$work/runs-$1" probe="$2" spent rss user sys peak
+  shift 2
+  /usr/bin/time -f '%U %S %M' -o "$work/time" "$bench/$probe" "$@" >"$work/probe" || return 1
+  read -r spent rss <"$work/probe"
+  read -r user sys peak <"$work/time"
+  echo "$spent $(awk -v u="$user" -v s="$sys" 'BEGIN {print (u + s) * 1000}') $peak" >>"$runs"
+}
+medians() { # NAME: "probe process peak", each the median of its starts
+  local runs="$work/runs-$1"
   echo "$(cut -d' ' -f1 "$runs" | median) $(cut -d' ' -f2 "$runs" | median) $(cut -d' ' -f3 "$runs" | median)"
 }
-echo "== start-up to the first page painted, one process per start (median of 5) =="
-# The empty window as a process of its own, linked with Qt Widgets alone
-# (bench_emptyprobe), and inside the course's program (bench_startprobe --empty),
-# which loads every library the course's program links before main.
-read -r empty_probe empty_process empty_rss < <(startups bench_emptyprobe --empty)
-read -r linked_probe linked_process linked_rss < <(startups bench_startprobe --empty)
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
+echo "== start-up to the first page painted, one process per start (median of 5, taken in turns) =="
+for pages in 3000 30000; do
+  "$bench/bench_startprobe" --generate "$pages" "$work/start-$pages"
+  "$bench/bench_startprobe" --course "$work/start-$pages" >/dev/null # the first start writes the page index cache
+done
+for turn in 1 2 3 4 5; do
+  # The empty window as a process of its own, linked with Qt Widgets alone
+  # (bench_emptyprobe), and inside the course's program (bench_startprobe --empty),
+  # which loads every library the course's program links before main.
+  start_once empty bench_emptyprobe --empty
+  start_once linked bench_startprobe --empty
+  start_once 3000 bench_startprobe --course "$work/start-3000"
+  start_once 30000 bench_startprobe --course "$work/start-30000"
+  # What reading its own set of fonts saves the program: FONTCONFIG_FILE names the
+  # system's configuration, which the program then keeps.
+  FONTCONFIG_FILE=/etc/fonts/fonts.conf start_once allfonts bench_startprobe --course "$work/start-3000"
+done
+[ -n "${BENCH_RAW:-}" ] && head -n 5 "$work"/runs-* >&2
+read -r empty_probe empty_process empty_rss < <(medians empty)
+read -r linked_probe linked_process linked_rss < <(medians linked)
 echo "anchor: an empty 800 x 600 window painting a label: ${empty_probe} ms CPU from the QApplication, ${empty_process} ms CPU as a process, peak RSS $((empty_rss / 1024)) MB"
 echo "the same window in the course's program: ${linked_probe} ms CPU from the QApplication, ${linked_process} ms CPU as a process (the libraries of the course loaded), peak RSS $((linked_rss / 1024)) MB"
 for pages in 3000 30000; do
-  folder="$work/start-$pages"
-  "$bench/bench_startprobe" --generate "$pages" "$folder"
-  "$bench/bench_startprobe" --course "$folder" >/dev/null # the first start writes the page index cache
-  read -r probe process rss < <(startups bench_startprobe --course "$folder")
-  echo "$pages pages: ${probe} ms CPU from the QApplication ($(awk -v a="$probe" -v b="$empty_probe" 'BEGIN {printf "%.2f", a / b}') x the anchor), ${process} ms CPU as a process ($(awk -v a="$process" -v b="$empty_process" 'BEGIN {printf "%.2f", a / b}') x), peak RSS $((rss / 1024)) MB"
+  read -r probe process rss < <(medians "$pages")
+  echo "$pages pages: ${probe} ms CPU from the QApplication ($(ratio "$probe" "$empty_probe") x the anchor), ${process} ms CPU as a process ($(ratio "$process" "$empty_process") x), peak RSS $((rss / 1024)) MB"
 done
-# What reading its own set of fonts saves the program: the 3,000-page start again
-# with every font of the system (FONTCONFIG_FILE names the system's configuration,
-# which the program then keeps).
-read -r probe process rss < <(FONTCONFIG_FILE=/etc/fonts/fonts.conf startups bench_startprobe --course "$work/start-3000")
-echo "3000 pages, every font of the system read: ${probe} ms CPU from the QApplication ($(awk -v a="$probe" -v b="$empty_probe" 'BEGIN {printf "%.2f", a / b}') x the anchor), ${process} ms CPU as a process"
+read -r probe process rss < <(medians allfonts)
+echo "3000 pages, every font of the system read: ${probe} ms CPU from the QApplication ($(ratio "$probe" "$empty_probe") x the anchor), ${process} ms CPU as a process"
 echo
 
 echo "== evaluator: typical and pathological inputs (goal: every input under 50 ms) =="
