@@ -148,8 +148,10 @@ ProgramFontSources SystemProgramFontSources()
 }
 
 // What fontconfig's own fonts.conf holds besides its folders and its rule
-// folder: the other spellings of the generic families, and no font file that
-// dpkg is still writing.
+// folder: the other spellings of the generic families. (Its refusal of the
+// files dpkg is still writing is left out: with it, LeakSanitizer's tracer
+// crashed at the exit of the print tool under the sanitizer build, and such a
+// file exists only while a font package is being installed.)
 constexpr char kFontconfigDefaults[] = R"(  <match target="pattern">
     <test qual="any" name="family"><string>mono</string></test>
     <edit name="family" mode="assign" binding="same"><string>monospace</string></edit>
@@ -166,9 +168,6 @@ constexpr char kFontconfigDefaults[] = R"(  <match target="pattern">
     <test qual="any" name="family"><string>system ui</string></test>
     <edit name="family" mode="assign" binding="same"><string>system-ui</string></edit>
   </match>
-  <selectfont>
-    <rejectfont><glob>*.dpkg-tmp</glob><glob>*.dpkg-new</glob></rejectfont>
-  </selectfont>
 )";
 
 QByteArray ProgramFontConfiguration(const ProgramFontSources &sources)
